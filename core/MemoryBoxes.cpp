@@ -1,0 +1,67 @@
+#include "MemoryBoxes.h"
+
+#include <cassert>
+
+#include "NumberText.h"
+#include "SinglePrecision.h"
+
+namespace unitora {
+
+MemoryBoxes::MemoryBoxes(QuantityPage& page, std::function<void(int)> onPrompt)
+    : m_page(page), m_onPrompt(std::move(onPrompt)) {}
+
+std::size_t MemoryBoxes::Slot(int id) const {
+    const auto& fields = m_page.Record().fields;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].id == id) return i;
+    }
+    assert(false && "no such box");
+    return 0;
+}
+
+void MemoryBoxes::Type(int id, std::wstring_view text) {
+    m_texts[Slot(id)] = std::wstring(text.substr(0, text.find(L'\0')));
+    m_page.OnBoxChanged(*this, id);
+}
+
+const std::wstring& MemoryBoxes::Text(int id) const { return m_texts[Slot(id)]; }
+
+int MemoryBoxes::Replacements(int id) const { return m_replacements[Slot(id)]; }
+
+bool MemoryBoxes::ReadBack() {
+    struct Load final : FieldExchange {
+        MemoryBoxes& boxes;
+        explicit Load(MemoryBoxes& b) : boxes(b) {}
+        bool Field(int id, double& value, Width width) override {
+            double parsed = 0;
+            if (!ReadBackValue(boxes.Text(id), parsed)) {
+                boxes.m_focused = id;
+                if (boxes.m_onPrompt) boxes.m_onPrompt(id);
+                return false;
+            }
+            value = width == Width::Single ? RoundToSingle(parsed) : parsed;
+            return true;
+        }
+    } load(*this);
+    return m_page.Exchange(load);
+}
+
+void MemoryBoxes::WriteOut() {
+    struct Save final : FieldExchange {
+        MemoryBoxes& boxes;
+        DisplayPrecision precision;
+        Save(MemoryBoxes& b, DisplayPrecision p) : boxes(b), precision(p) {}
+        bool Field(int id, double& value, Width) override {
+            std::wstring text = FormatDisplay(value, precision);
+            const std::size_t slot = boxes.Slot(id);
+            if (boxes.m_texts[slot] != text) {
+                boxes.m_texts[slot] = std::move(text);
+                ++boxes.m_replacements[slot];
+            }
+            return true;
+        }
+    } save(*this, m_page.Precision());
+    m_page.Exchange(save);
+}
+
+}  // namespace unitora
