@@ -1,0 +1,79 @@
+// Worked examples of each page: what the boxes show after the first display
+// and after typing into one box. They pin every transcribed factor that an
+// example touches, including the non-reciprocal pairs and overflow to 1.#INF.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "MemoryBoxes.h"
+#include "QuantityPage.h"
+#include "SpeedMassForce.h"
+
+namespace unitora {
+namespace {
+
+struct Typed {
+    int id;
+    const wchar_t* text;
+};
+
+struct Shown {
+    int id;
+    const wchar_t* text;
+};
+
+// The page opens, the texts are typed one after the other, then the boxes
+// show the given texts. No typing means the first display.
+struct Example {
+    const char* name;
+    const PageRecord& page;
+    std::vector<Typed> typed;
+    std::vector<Shown> shown;
+};
+
+std::string Narrow(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text) out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+void Check(const std::vector<Example>& examples) {
+    for (const Example& example : examples) {
+        SCOPED_TRACE(example.name);
+        QuantityPage model(example.page);
+        MemoryBoxes boxes(model, nullptr);
+        model.InitialDisplay(boxes);
+        for (const Typed& typed : example.typed) boxes.Type(typed.id, typed.text);
+        for (const Shown& shown : example.shown) {
+            EXPECT_EQ(boxes.Text(shown.id), shown.text)
+                << "box " << shown.id << " shows " << Narrow(boxes.Text(shown.id));
+        }
+        EXPECT_EQ(boxes.FocusedBox(), 0) << "unexpected prompt";
+    }
+}
+
+TEST(CatalogueExamples, SpeedMassForceAcceleration) {
+    Check({
+        {"100 km/h", kSpeedPage, {{1006, L"100"}},
+         {{1001, L"27.7778"}, {1003, L"1666.67"}, {1005, L"100000"}, {1012, L"62.1427"},
+          {1010, L"53.9957"}, {1011, L"1.26973e-005"}, {1006, L"100"}}},
+        {"1 knot", kSpeedPage, {{1010, L"1"}},
+         {{1006, L"1.852"}, {1005, L"1852"}, {1001, L"0.514444"}}},
+        {"1 lb", kMassPage, {{1010, L"1"}},
+         {{1001, L"453.592"}, {1006, L"16"}, {1009, L"7000"}, {1020, L"256"}, {1005, L"120.958"},
+          {1016, L"0.755987"}}},
+        {"1 u", kMassPage, {{1015, L"1"}},
+         {{1001, L"1.66057e-024"}, {1008, L"1.66057e-030"}, {1018, L"4.42817e-028"}}},
+        {"1 lbf", kForcePage, {{1008, L"1"}},
+         {{1001, L"4.44822"}, {1010, L"16"}, {1011, L"32.174"}, {1012, L"0.001"},
+          {1014, L"0.453592"}}},
+        {"1 kg m/s2", kForcePage, {{1006, L"1"}},
+         {{1001, L"9.80665"}, {1003, L"980665"}, {1014, L"1"}}},
+        {"1 G", kAccelerationPage, {{1007, L"1"}},
+         {{1001, L"9.80665"}, {1006, L"980.665"}, {1008, L"386.089"}, {1010, L"32.174"}}},
+    });
+}
+
+}  // namespace
+}  // namespace unitora
