@@ -8,6 +8,7 @@
 
 #include "MemoryBoxes.h"
 #include "QuantityPage.h"
+#include "PressureEnergyPowerTorque.h"
 #include "SpeedMassForce.h"
 
 namespace unitora {
@@ -72,6 +73,36 @@ TEST(CatalogueExamples, SpeedMassForceAcceleration) {
          {{1001, L"9.80665"}, {1003, L"980665"}, {1014, L"1"}}},
         {"1 G", kAccelerationPage, {{1007, L"1"}},
          {{1001, L"9.80665"}, {1006, L"980.665"}, {1008, L"386.089"}, {1010, L"32.174"}}},
+    });
+}
+
+TEST(CatalogueExamples, PressureEnergyPowerTorque) {
+    Check({
+        {"1 atm", kPressurePage, {{1006, L"1"}},
+         {{1001, L"101325"}, {1009, L"1013.25"}, {1011, L"1.01325"}, {1007, L"760.002"},
+          {1013, L"760128"}, {1016, L"29.9212"}, {1076, L"14.6959"}, {1074, L"1.01325e+006"}}},
+        {"1 bar", kPressurePage, {{1011, L"1"}}, {{1001, L"100000"}, {1074, L"1e+006"}}},
+        {"1 kcal", kEnergyPage, {{1007, L"1"}},
+         {{1003, L"4186.05"}, {1006, L"1000"}, {1016, L"1000.49"}, {1018, L"999.821"},
+          {1001, L"0.00116279"}, {1015, L"3.96761"}, {1076, L"4.41645e+006"}}},
+        {"1 J", kEnergyPage, {},
+         {{1015, L"0.000947817"}, {1076, L"1055.04"}, {1078, L"2.17991e-018"},
+          {1080, L"4.35981e-018"}, {1084, L"1.49244e-010"}, {1082, L"4.2e+009"}}},
+        {"1 BTU", kEnergyPage, {{1015, L"1"}}, {{1003, L"1055.06"}, {1015, L"1"}}},
+        // The BTU factors are not reciprocal: the typed box itself is rewritten.
+        {"2 BTU", kEnergyPage, {{1015, L"2"}}, {{1003, L"2110.12"}, {1015, L"2.00001"}}},
+        {"1 BTU before 1956", kEnergyPage, {{1076, L"1"}}, {{1003, L"0.000947831"}}},
+        {"1 Ryberg", kEnergyPage, {{1078, L"1"}}, {{1003, L"4.58735e+017"}}},
+        {"1 Hartree", kEnergyPage, {{1080, L"1"}}, {{1003, L"2.29368e+017"}}},
+        {"1 uc2", kEnergyPage, {{1084, L"1"}}, {{1003, L"6.70043e+009"}}},
+        {"1 t TNT", kEnergyPage, {{1082, L"1"}}, {{1003, L"2.38095e-010"}}},
+        {"1 Q overflows ev", kEnergyPage, {{1011, L"1"}},
+         {{1003, L"1.05506e+021"}, {1015, L"1e+018"}, {1010, L"1.#INF"}}},
+        {"1 PS", kPowerPage, {{1008, L"1"}},
+         {{1001, L"735.5"}, {1010, L"0.986322"}, {1003, L"75000.4"}, {1005, L"75.0001"},
+          {1015, L"2509.63"}}},
+        {"1 kgfm", kTorquePage, {{1008, L"1"}},
+         {{1001, L"9.80665"}, {1007, L"1000"}, {1010, L"100000"}, {1011, L"7.23301"}}},
     });
 }
 
