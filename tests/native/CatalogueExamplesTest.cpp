@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "AngleDensityFuelCountTime.h"
+#include "Electric.h"
 #include "FlowTransport.h"
+#include "Light.h"
+#include "MagneticQuantumRadiation.h"
 #include "MemoryBoxes.h"
 #include "PressureEnergyPowerTorque.h"
 #include "QuantityPage.h"
@@ -157,6 +160,67 @@ TEST(CatalogueExamples, FlowTransport) {
         {"1 St", kKinematicViscosityPage, {{1006, L"1"}},
          {{1001, L"0.0001"}, {1005, L"0.36"}, {1007, L"100"}, {1008, L"1000"},
           {1010, L"0.00107639"}}},
+    });
+}
+
+TEST(CatalogueExamples, Light) {
+    Check({
+        {"luminance opens", kLuminancePage, {},
+         {{1001, L"1"}, {1003, L"0.291864"}, {1005, L"0.000314159"}, {1006, L"0.0001"},
+          {1007, L"3.14159"}}},
+        {"1 lambert", kLuminancePage, {{1005, L"1"}},
+         {{1001, L"3183.1"}, {1003, L"929.03"}, {1006, L"0.31831"}, {1007, L"10000"}}},
+        {"1 langley", kInsolationPage, {{1007, L"1"}},
+         {{1001, L"41800"}, {1003, L"4.18"}, {1005, L"4.18e+011"}, {1006, L"10000"}}},
+        {"1 footcandle", kIlluminancePage, {{1005, L"1"}},
+         {{1001, L"10.7639"}, {1003, L"10.7639"}, {1006, L"0.00107639"}}},
+        {"500 lx", kIlluminancePage, {{1003, L"500"}},
+         {{1001, L"500"}, {1003, L"500"}, {1005, L"46.4515"}}},
+    });
+}
+
+TEST(CatalogueExamples, Electric) {
+    Check({
+        {"capacitance opens", kCapacitancePage, {},
+         {{1001, L"1"}, {1003, L"1e-009"}, {1005, L"8.98755e+011"}}},
+        {"1 statfarad", kCapacitancePage, {{1005, L"1"}},
+         {{1001, L"1.11265e-012"}, {1003, L"1.11265e-021"}}},
+        {"conductance opens", kConductancePage, {},
+         {{1001, L"1"}, {1003, L"1e-009"}, {1005, L"8.98755e+011"}}},
+        {"1 Faraday", kChargePage, {{1003, L"1"}},
+         {{1001, L"96521.9"}, {1005, L"1.00039"}, {1006, L"9652.19"}, {1008, L"6.02441e+023"}}},
+        {"1 e", kChargePage, {{1008, L"1"}},
+         {{1001, L"1.60218e-019"}, {1007, L"4.80321e-010"}}},
+        {"1e20 C overflows e", kChargePage, {{1001, L"1e20"}},
+         {{1008, L"1.#INF"}, {1007, L"2.99792e+029"}}},
+        {"1 abampere", kCurrentPage, {{1003, L"1"}}, {{1001, L"10"}, {1005, L"2.99792e+010"}}},
+        {"1 stathenry", kInductancePage, {{1005, L"1"}},
+         {{1001, L"8.98756e+011"}, {1003, L"8.98756e+020"}}},
+        {"1 statohm", kResistancePage, {{1005, L"1"}},
+         {{1001, L"8.98756e+011"}, {1003, L"8.98756e+020"}}},
+        {"1 U0", kVoltagePage, {{1006, L"1"}},
+         {{1001, L"27.2116"}, {1003, L"2.72116e+009"}, {1005, L"0.0907682"}}},
+    });
+}
+
+TEST(CatalogueExamples, MagneticQuantumRadiation) {
+    Check({
+        {"1 Oe", kMagneticFieldPage, {{1005, L"1"}}, {{1001, L"79.5775"}, {1003, L"2.99792e+010"}}},
+        {"1 unit pole", kMagneticFluxPage, {{1006, L"1"}},
+         {{1001, L"1.25664e-007"}, {1005, L"12.5664"}, {1003, L"4.19169e-010"}}},
+        {"flux density opens", kFluxDensityPage, {},
+         {{1001, L"1"}, {1003, L"1e+009"}, {1005, L"10000"}, {1006, L"3.33564e-007"},
+          {1007, L"0.000582999"}}},
+        {"1 ev", kQuantumEnergyPage, {{1005, L"1"}},
+         {{1001, L"96485.3"}, {1003, L"23049.3"}, {1007, L"8065.54"}, {1008, L"80655.4"},
+          {1010, L"2.41799e+014"}, {1011, L"11604.4"}, {1012, L"1.7276e+008"}}},
+        {"1 per cm", kQuantumEnergyPage, {{1007, L"1"}}, {{1008, L"10"}, {1001, L"11.9627"}}},
+        {"1 Ci", kRadioactivityPage, {{1003, L"1"}},
+         {{1001, L"3.7e+010"}, {1006, L"3.7e+010"}, {1007, L"2.22e+012"}}},
+        {"60 dpm after 1 Ci: the opening values", kRadioactivityPage,
+         {{1003, L"1"}, {1007, L"60"}},
+         {{1001, L"1"}, {1003, L"2.7027e-011"}, {1005, L"1e+006"}, {1006, L"1"}, {1007, L"60"}}},
+        {"0.02 Sv", kDoseEquivalentPage, {{1001, L"0.02"}}, {{1003, L"2"}, {1005, L"20"}}},
     });
 }
 
