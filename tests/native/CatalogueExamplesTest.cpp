@@ -7,14 +7,18 @@
 #include <vector>
 
 #include "AngleDensityFuelCountTime.h"
+#include "DataSize.h"
 #include "Electric.h"
 #include "FlowTransport.h"
+#include "LargeNumber.h"
 #include "Light.h"
 #include "MagneticQuantumRadiation.h"
 #include "MemoryBoxes.h"
+#include "Multiplier.h"
 #include "PressureEnergyPowerTorque.h"
 #include "QuantityPage.h"
 #include "SpeedMassForce.h"
+#include "Temperature.h"
 
 namespace unitora {
 namespace {
@@ -222,6 +226,99 @@ TEST(CatalogueExamples, MagneticQuantumRadiation) {
          {{1001, L"1"}, {1003, L"2.7027e-011"}, {1005, L"1e+006"}, {1006, L"1"}, {1007, L"60"}}},
         {"0.02 Sv", kDoseEquivalentPage, {{1001, L"0.02"}}, {{1003, L"2"}, {1005, L"20"}}},
     });
+}
+
+TEST(CatalogueExamples, Multiplier) {
+    Check({
+        {"opens", kMultiplierPage, {},
+         {{1011, L"1"}, {1008, L"0.001"}, {1001, L"1e-018"}, {1014, L"1000"}, {1076, L"1e+024"},
+          {1020, L"1e-024"}}},
+        {"1 kilo", kMultiplierPage, {{1008, L"1"}},
+         {{1011, L"1000"}, {1007, L"0.001"}, {1025, L"100"}, {1014, L"1000000"},
+          {1016, L"1000000000000"}, {1074, L"1e+021"}, {1076, L"1e+027"}, {1008, L"1"}}},
+        // The exa input factor lies one step below 1e18.
+        {"1 exa", kMultiplierPage, {{1001, L"1"}},
+         {{1011, L"1e+018"}, {1003, L"1000"}, {1020, L"1e-006"}, {1076, L"1e+042"},
+          {1001, L"1"}}},
+        {"18 digits", kMultiplierPage, {{1011, L"123456789012345678"}},
+         {{1011, L"1.23456789012346e+017"}, {1008, L"123456789012346"},
+          {1001, L"0.123456789012346"}}},
+        {"0.7 milli", kMultiplierPage, {{1014, L"0.7"}},
+         {{1011, L"0.0007"}, {1025, L"7e-005"}, {1015, L"700"}, {1076, L"7e+020"}}},
+    });
+}
+
+TEST(CatalogueExamples, DataSize) {
+    Check({
+        {"opens", kDataSizePage, {},
+         {{1012, L"1024"}, {1011, L"128"}, {1013, L"1"}, {1006, L"0.125"}, {1005, L"0.00012207"},
+          {1003, L"1.19209e-007"}, {1001, L"1.16415e-010"}, {1010, L"0.128"},
+          {1009, L"0.000128"}, {1008, L"1.28e-007"}, {1007, L"1.28e-010"}}},
+        // 0.9765625 is a tie at six digits and rounds away from zero.
+        {"1 KB of 1000 B", kDataSizePage, {{1010, L"1"}},
+         {{1012, L"8000"}, {1011, L"1000"}, {1013, L"7.8125"}, {1006, L"0.976563"},
+          {1005, L"0.000953674"}, {1009, L"0.001"}}},
+        {"1 GB of 1024 MB", kDataSizePage, {{1003, L"1"}},
+         {{1012, L"8.58993e+009"}, {1011, L"1.07374e+009"}, {1005, L"1024"},
+          {1001, L"0.000976563"}, {1008, L"1.07374"}, {1009, L"1073.74"}}},
+        {"3 packets", kDataSizePage, {{1013, L"3"}},
+         {{1011, L"384"}, {1012, L"3072"}, {1006, L"0.375"}}},
+        {"123456789 bits", kDataSizePage, {{1012, L"123456789"}},
+         {{1012, L"1.23457e+008"}, {1011, L"1.54321e+007"}, {1013, L"120563"}}},
+    });
+}
+
+TEST(CatalogueExamples, Temperature) {
+    Check({
+        {"opens", kTemperaturePage, {},
+         {{1001, L"273.15"}, {1003, L"0"}, {1005, L"32"}, {1006, L"491.67"}}},
+        {"100 C", kTemperaturePage, {{1003, L"100"}},
+         {{1001, L"373.15"}, {1003, L"100"}, {1005, L"212"}, {1006, L"671.67"}}},
+        {"-40 F", kTemperaturePage, {{1005, L"-40"}},
+         {{1003, L"-40"}, {1001, L"233.15"}, {1005, L"-40"}, {1006, L"419.67"}}},
+        {"98.6 F", kTemperaturePage, {{1005, L"98.6"}},
+         {{1003, L"37"}, {1001, L"310.15"}, {1005, L"98.6"}, {1006, L"558.27"}}},
+        {"0 K", kTemperaturePage, {{1001, L"0"}},
+         {{1003, L"-273.15"}, {1005, L"-459.67"}, {1006, L"0"}}},
+        {"0 R", kTemperaturePage, {{1006, L"0"}},
+         {{1001, L"0"}, {1003, L"-273.15"}, {1005, L"-459.67"}}},
+        {"-273.15 C", kTemperaturePage, {{1003, L"-273.15"}},
+         {{1001, L"0"}, {1005, L"-459.67"}, {1006, L"0"}}},
+        {"1e39 K", kTemperaturePage, {{1001, L"1e39"}},
+         {{1001, L"1.#INF"}, {1003, L"1.#INF"}, {1005, L"1.#INF"}, {1006, L"1.#INF"}}},
+    });
+}
+
+TEST(CatalogueExamples, LargeNumber) {
+    Check({
+        {"opens", kLargeNumberPage, {},
+         {{1020, L"1"}, {1021, L"0.1"}, {1005, L"0.0001"}, {1006, L"1e-008"}, {1008, L"1e-016"},
+          {1076, L"1e-068"}}},
+        {"12345 man", kLargeNumberPage, {{1005, L"12345"}},
+         {{1020, L"123450000"}, {1006, L"1.2345"}, {1007, L"0.00012345"}, {1008, L"1.2345e-008"}}},
+        {"1 muryotaisu", kLargeNumberPage, {{1076, L"1"}},
+         {{1020, L"1e+068"}, {1074, L"100000000"}, {1029, L"10000"}, {1009, L"1000000000000"}}},
+        {"1 ko", kLargeNumberPage, {{1012, L"1"}},
+         {{1020, L"1e+032"}, {1010, L"1000000000000"}, {1011, L"10000"}, {1013, L"0.0001"},
+          {1076, L"1e-036"}}},
+        {"18 digits", kLargeNumberPage, {{1020, L"123456789012345678"}},
+         {{1020, L"1.23456789012346e+017"}, {1008, L"12.3456789012346"},
+          {1006, L"1234567890.12346"}}},
+    });
+}
+
+// The base value behind the boxes: stored as the input conversion forms it.
+TEST(CatalogueExamples, BaseValues) {
+    QuantityPage multiplier(kMultiplierPage);
+    multiplier.SetBaseFromInput(1001, 1);
+    EXPECT_EQ(multiplier.BaseValue(), 9.999999999999999e+17);
+
+    QuantityPage temperature(kTemperaturePage);
+    EXPECT_EQ(temperature.BaseValue(), 273.15);
+    temperature.SetBaseFromInput(1001, 300.1);
+    EXPECT_EQ(temperature.BaseValue(), 300.1) << "kelvin typed is kept as a double";
+    temperature.SetBaseFromInput(1005, 98.6);
+    EXPECT_EQ(temperature.BaseValue(), (98.6 - 32) * 0.5555555555555556 + 273.15);
 }
 
 }  // namespace

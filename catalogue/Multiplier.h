@@ -1,0 +1,10 @@
+// The multiplier page: a number under every SI prefix, in double precision.
+#pragma once
+
+#include "PageRecord.h"
+
+namespace unitora {
+
+extern const PageRecord kMultiplierPage;
+
+}  // namespace unitora
