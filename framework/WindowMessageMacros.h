@@ -1,0 +1,58 @@
+// Message map entries for window messages, with the handler signatures of
+// the classic class layer. Included by Window.h.
+#pragma once
+
+#include <windowsx.h>
+
+#define UNITORA_MOUSE_ENTRY(message, memberFn)                                         \
+    {(message), 0, 0, 0, [](::CCmdTarget& target, ::MessageCall& call) {               \
+         static_cast<ThisClass&>(target).memberFn(                                     \
+             static_cast<UINT>(call.wParam),                                           \
+             ::CPoint(GET_X_LPARAM(call.lParam), GET_Y_LPARAM(call.lParam)));          \
+     }},
+
+#define UNITORA_KEY_ENTRY(message, memberFn)                                           \
+    {(message), 0, 0, 0, [](::CCmdTarget& target, ::MessageCall& call) {               \
+         static_cast<ThisClass&>(target).memberFn(static_cast<UINT>(call.wParam),      \
+                                                  LOWORD(call.lParam), HIWORD(call.lParam)); \
+     }},
+
+#define UNITORA_PLAIN_ENTRY(message, memberFn)                                         \
+    {(message), 0, 0, 0,                                                               \
+     [](::CCmdTarget& target, ::MessageCall&) { static_cast<ThisClass&>(target).memberFn(); }},
+
+// void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+#define ON_WM_CHAR() UNITORA_KEY_ENTRY(WM_CHAR, OnChar)
+// void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+#define ON_WM_KEYDOWN() UNITORA_KEY_ENTRY(WM_KEYDOWN, OnKeyDown)
+// void OnMouseMove(UINT nFlags, CPoint point), and likewise for the buttons
+#define ON_WM_MOUSEMOVE() UNITORA_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
+#define ON_WM_LBUTTONDOWN() UNITORA_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
+#define ON_WM_LBUTTONUP() UNITORA_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
+#define ON_WM_LBUTTONDBLCLK() UNITORA_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
+// void OnClose(), void OnDestroy(), void OnPaint()
+#define ON_WM_CLOSE() UNITORA_PLAIN_ENTRY(WM_CLOSE, OnClose)
+#define ON_WM_DESTROY() UNITORA_PLAIN_ENTRY(WM_DESTROY, OnDestroy)
+#define ON_WM_PAINT() UNITORA_PLAIN_ENTRY(WM_PAINT, OnPaint)
+
+// void OnSysCommand(UINT nID, LPARAM lParam)
+#define ON_WM_SYSCOMMAND()                                                             \
+    {WM_SYSCOMMAND, 0, 0, 0, [](::CCmdTarget& target, ::MessageCall& call) {           \
+         static_cast<ThisClass&>(target).OnSysCommand(static_cast<UINT>(call.wParam), call.lParam); \
+     }},
+
+// void OnTimer(UINT_PTR nIDEvent)
+#define ON_WM_TIMER()                                                                  \
+    {WM_TIMER, 0, 0, 0, [](::CCmdTarget& target, ::MessageCall& call) {                \
+         static_cast<ThisClass&>(target).OnTimer(static_cast<UINT_PTR>(call.wParam));  \
+     }},
+
+// HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) for all seven
+// WM_CTLCOLOR... messages; nCtlColor is CTLCOLOR_MSGBOX .. CTLCOLOR_STATIC.
+#define ON_WM_CTLCOLOR()                                                               \
+    {::kAnyCtlColorMessage, 0, 0, 0, [](::CCmdTarget& target, ::MessageCall& call) {   \
+         call.result = reinterpret_cast<LRESULT>(static_cast<ThisClass&>(target).OnCtlColor( \
+             ::CDC::FromHandle(reinterpret_cast<HDC>(call.wParam)),                    \
+             ::CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)),                  \
+             call.message - WM_CTLCOLORMSGBOX));                                       \
+     }},
