@@ -1,0 +1,30 @@
+# Windows tree: the program and every test suite, cross-compiled with
+# cmake/mingw-w64-x86_64.cmake and run under Wine through CTest.
+enable_language(RC)
+
+# Test programs start through the Wine wrapper, in a prefix of this tree.
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh --prefix ${CMAKE_BINARY_DIR}/wine-prefix)
+
+# GoogleTest from Debian's sources, built with this toolchain; it provides
+# the same GTest:: names as the native tree's package. SYSTEM keeps its
+# headers out of our warning flags.
+set(BUILD_GMOCK OFF)
+set(INSTALL_GTEST OFF)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+# Registers a test program as a single CTest entry: a Wine process start
+# costs about a second, so each program runs all of its cases in one go.
+# The lock keeps Wine tests from running side by side on the one Wine
+# desktop, where they would take focus and activation from each other.
+function(unitora_add_wine_test target)
+  add_test(NAME ${target} COMMAND ${target})
+  set_tests_properties(${target} PROPERTIES RESOURCE_LOCK wine-desktop TIMEOUT 600)
+endfunction()
+
+include(cmake/PortableTests.cmake)
+target_link_libraries(unitora-portable-tests PRIVATE GTest::gtest_main)
+unitora_add_wine_test(unitora-portable-tests)
+
+# Framework, controls, shell and the program: add their libraries and test
+# programs below, each test program registered with unitora_add_wine_test().

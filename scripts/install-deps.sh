@@ -1,0 +1,39 @@
+#!/bin/bash
+# Installs the Debian packages that building and testing Unitora needs.
+# Asks apt only when something is missing, so a second run is instant.
+set -euo pipefail
+
+packages=(
+    # native tree
+    build-essential cmake ninja-build
+    libgtest-dev googletest libbenchmark-dev
+    clang libclang-rt-14-dev
+    # Windows tree
+    gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    # running under Wine: wine provides /usr/bin/wine, wine64 the 64-bit loader
+    wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine
+    # screenshots of the program under Xvfb (import)
+    imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
+    if [ "${status:0:2}" != ii ]; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    as_root=(sudo)
+fi
+
+echo "install-deps: installing ${missing[*]}"
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}"
