@@ -8,8 +8,7 @@ namespace unitora {
 
 constexpr int kPageCount = 46;
 
-// The record of page index, or null for an index outside 0..45 or a page the
-// catalogue does not hold yet.
+// The record of page index, or null for an index outside 0..45.
 const PageRecord* PageAt(int index);
 
 }  // namespace unitora
