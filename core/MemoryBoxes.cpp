@@ -1,5 +1,6 @@
 #include "MemoryBoxes.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "NumberText.h"
@@ -52,11 +53,12 @@ void MemoryBoxes::WriteOut() {
         DisplayPrecision precision;
         Save(MemoryBoxes& b, DisplayPrecision p) : boxes(b), precision(p) {}
         bool Field(int id, double& value, Width) override {
-            std::wstring text = FormatDisplay(value, precision);
-            const std::size_t slot = boxes.Slot(id);
-            if (boxes.m_texts[slot] != text) {
-                boxes.m_texts[slot] = std::move(text);
-                ++boxes.m_replacements[slot];
+            char shown[kMaxDisplayLength];
+            const std::size_t length = FormatDisplay(value, precision, shown);
+            std::wstring& text = boxes.m_texts[boxes.Slot(id)];
+            if (!std::equal(text.begin(), text.end(), shown, shown + length)) {
+                text.assign(shown, shown + length);
+                ++boxes.m_replacements[boxes.Slot(id)];
             }
             return true;
         }

@@ -27,7 +27,7 @@ struct ScannedNumber {
     bool negative = false;
     bool anyNonZero = false;  // some mantissa digit is not 0
     long exponent = 0;        // decimal exponent of the normalised digits below
-    char digits[kMaxMantissaDigits + 2] = {};
+    char digits[kMaxMantissaDigits + 2];  // only the first digitCount are set
     std::size_t digitCount = 0;
 };
 

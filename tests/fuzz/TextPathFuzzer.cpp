@@ -1,0 +1,60 @@
+// Fuzzes the whole text path of a page: arbitrary bytes become the text of a
+// box (as a paste would), and the acceptance test, parse, read-back,
+// conversion cycle and display format must neither crash nor show a text
+// longer than the display format can produce.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "DisplayFormat.h"
+#include "MemoryBoxes.h"
+#include "NumberText.h"
+#include "PageTable.h"
+#include "QuantityPage.h"
+
+using namespace unitora;
+
+namespace {
+
+void CheckShownTexts(const QuantityPage& page, const MemoryBoxes& boxes, int typedId,
+                     const std::wstring& typed) {
+    for (const UnitField& field : page.Record().fields) {
+        const std::wstring& text = boxes.Text(field.id);
+        const bool keptAsTyped = field.id == typedId && text == typed;
+        if (!keptAsTyped && text.size() > kMaxDisplayLength) std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) return 0;
+    // First byte picks the page, second the box; the rest is the text, taken
+    // as UTF-16 code units so that lone surrogates and NULs occur too.
+    const PageRecord* record = PageAt(data[0] % kPageCount);
+    if (!record) return 0;
+    const UnitField& field = record->fields[data[1] % record->fields.size()];
+    std::wstring text;
+    for (std::size_t i = 2; i + 1 < size; i += 2) {
+        text.push_back(static_cast<wchar_t>(data[i] | (data[i + 1] << 8)));
+    }
+
+    IsConvertibleText(text);
+    double value = ParseValue(text);
+    char shown[kMaxDisplayLength];
+    FormatDisplay(value, DisplayPrecision::Single, shown);
+    FormatDisplay(value, DisplayPrecision::Double, shown);
+    ReadBackValue(text, value);
+
+    QuantityPage page(*record);
+    MemoryBoxes boxes(page, nullptr);
+    page.InitialDisplay(boxes);
+    boxes.Type(field.id, text);
+    const std::wstring typed = text.substr(0, text.find(L'\0'));
+    CheckShownTexts(page, boxes, field.id, typed);
+    // A second cycle reads back whatever the first one left.
+    boxes.Type(record->fields[0].id, L"1");
+    CheckShownTexts(page, boxes, 0, {});
+    return 0;
+}
