@@ -11,6 +11,10 @@ namespace unitora {
 MemoryBoxes::MemoryBoxes(QuantityPage& page, std::function<void(int)> onPrompt)
     : m_page(page), m_onPrompt(std::move(onPrompt)) {}
 
+std::size_t MemoryBoxes::Slot(const UnitField& field) const {
+    return static_cast<std::size_t>(&field - m_page.Record().fields.data());
+}
+
 std::size_t MemoryBoxes::Slot(int id) const {
     const auto& fields = m_page.Record().fields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -33,11 +37,11 @@ bool MemoryBoxes::ReadBack() {
     struct Load final : FieldExchange {
         MemoryBoxes& boxes;
         explicit Load(MemoryBoxes& b) : boxes(b) {}
-        bool Field(int id, double& value, Width width) override {
+        bool Field(const UnitField& field, double& value, Width width) override {
             double parsed = 0;
-            if (!ReadBackValue(boxes.Text(id), parsed)) {
-                boxes.m_focused = id;
-                if (boxes.m_onPrompt) boxes.m_onPrompt(id);
+            if (!ReadBackValue(boxes.m_texts[boxes.Slot(field)], parsed)) {
+                boxes.m_focused = field.id;
+                if (boxes.m_onPrompt) boxes.m_onPrompt(field.id);
                 return false;
             }
             value = width == Width::Single ? RoundToSingle(parsed) : parsed;
@@ -52,13 +56,14 @@ void MemoryBoxes::WriteOut() {
         MemoryBoxes& boxes;
         DisplayPrecision precision;
         Save(MemoryBoxes& b, DisplayPrecision p) : boxes(b), precision(p) {}
-        bool Field(int id, double& value, Width) override {
+        bool Field(const UnitField& field, double& value, Width) override {
             char shown[kMaxDisplayLength];
             const std::size_t length = FormatDisplay(value, precision, shown);
-            std::wstring& text = boxes.m_texts[boxes.Slot(id)];
+            const std::size_t slot = boxes.Slot(field);
+            std::wstring& text = boxes.m_texts[slot];
             if (!std::equal(text.begin(), text.end(), shown, shown + length)) {
                 text.assign(shown, shown + length);
-                ++boxes.m_replacements[boxes.Slot(id)];
+                ++boxes.m_replacements[slot];
             }
             return true;
         }

@@ -34,6 +34,7 @@ public:
 
 private:
     std::size_t Slot(int id) const;
+    std::size_t Slot(const UnitField& field) const;
 
     QuantityPage& m_page;
     std::function<void(int)> m_onPrompt;

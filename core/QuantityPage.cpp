@@ -10,6 +10,13 @@ namespace unitora {
 
 QuantityPage::QuantityPage(const PageRecord& record) : m_record(record) {
     assert(record.fields.size() <= kMaxFields);
+    assert(record.exchangeOrder.empty() || record.exchangeOrder.size() == record.fields.size());
+    for (std::size_t i = 0; i < record.fields.size(); ++i) {
+        const int index = record.exchangeOrder.empty() ? static_cast<int>(i)
+                                                       : IndexOf(record.exchangeOrder[i]);
+        assert(index >= 0);
+        m_exchangeOrder[i] = static_cast<unsigned char>(index);
+    }
     if (record.HasSeparateBase()) {
         m_separateBase = record.defaultBase;
     } else {
@@ -65,19 +72,9 @@ void QuantityPage::Recalculate() {
 }
 
 bool QuantityPage::Exchange(FieldExchange& visitor) {
-    const auto visit = [&](int id) {
-        const int index = IndexOf(id);
-        assert(index >= 0);
-        return visitor.Field(id, m_values[index], m_record.width);
-    };
-    if (m_record.exchangeOrder.empty()) {
-        for (const UnitField& field : m_record.fields) {
-            if (!visit(field.id)) return false;
-        }
-    } else {
-        for (int id : m_record.exchangeOrder) {
-            if (!visit(id)) return false;
-        }
+    for (std::size_t i = 0; i < m_record.fields.size(); ++i) {
+        const unsigned char index = m_exchangeOrder[i];
+        if (!visitor.Field(m_record.fields[index], m_values[index], m_record.width)) return false;
     }
     return true;
 }

@@ -18,10 +18,11 @@ constexpr std::size_t kMaxFields = 24;
 
 // Visits the fields in data exchange order with their stored values; the
 // visitor stores into the value (load) or shows it (save). A visitor returns
-// false to abort the exchange at that field.
+// false to abort the exchange at that field. field points into the record's
+// fields, so its position there is the field's index.
 class FieldExchange {
 public:
-    virtual bool Field(int id, double& value, Width width) = 0;
+    virtual bool Field(const UnitField& field, double& value, Width width) = 0;
 
 protected:
     ~FieldExchange() = default;
@@ -65,6 +66,7 @@ private:
     std::array<double, kMaxFields> m_values{};  // stored values, reading order
     double m_separateBase = 0;                  // used only when the record says so
     int m_baseIndex = -1;
+    std::array<unsigned char, kMaxFields> m_exchangeOrder{};  // field indices
 };
 
 }  // namespace unitora
