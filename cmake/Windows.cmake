@@ -28,3 +28,5 @@ unitora_add_wine_test(unitora-portable-tests)
 
 # Framework, controls, shell and the program: add their libraries and test
 # programs below, each test program registered with unitora_add_wine_test().
+add_subdirectory(framework)
+add_subdirectory(tests/windows/framework)

@@ -67,8 +67,6 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
-    HKEY OpenSectionKey(LPCWSTR section, bool create) const;
-
     std::wstring m_appName;
     std::wstring m_exeName;
     std::wstring m_registryKey;

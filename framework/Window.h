@@ -194,4 +194,10 @@ extern const CWnd wndNoTopMost;
 
 LRESULT CALLBACK FrameworkWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Registers (once) a window class with these attributes and the system's
+// default procedure, for PreCreateWindow to put into CREATESTRUCT, and
+// returns its name; the name stays valid for the life of the process.
+LPCWSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
+                            HICON icon = nullptr);
+
 #include "WindowMessageMacros.h"

@@ -2,13 +2,16 @@
 // the classic class layer. Included by Window.h.
 #pragma once
 
-#include <windowsx.h>
+// Mouse coordinates are signed 16-bit values (negative left of or above the
+// window while the mouse is captured). windowsx.h is not used: its macros
+// clash with member names such as SubclassWindow.
+#define UNITORA_POINT_FROM_LPARAM(lParam)                                    \
+    ::CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)))
 
 #define UNITORA_MOUSE_ENTRY(message, memberFn)                                         \
     {(message), 0, 0, 0, [](::CCmdTarget& target, ::MessageCall& call) {               \
-         static_cast<ThisClass&>(target).memberFn(                                     \
-             static_cast<UINT>(call.wParam),                                           \
-             ::CPoint(GET_X_LPARAM(call.lParam), GET_Y_LPARAM(call.lParam)));          \
+         static_cast<ThisClass&>(target).memberFn(static_cast<UINT>(call.wParam),      \
+                                                  UNITORA_POINT_FROM_LPARAM(call.lParam)); \
      }},
 
 #define UNITORA_KEY_ENTRY(message, memberFn)                                           \

@@ -1,0 +1,86 @@
+// The application's profile: string values in the registry.
+#include "WinApp.h"
+
+#include <string>
+
+namespace {
+
+HKEY g_profileRoot = HKEY_CURRENT_USER;
+
+// One open registry key, closed by its owner.
+class RegistryKey {
+public:
+    RegistryKey() noexcept = default;
+    ~RegistryKey() {
+        if (m_hKey != nullptr) {
+            ::RegCloseKey(m_hKey);
+        }
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    HKEY* Receive() noexcept { return &m_hKey; }
+    HKEY Get() const noexcept { return m_hKey; }
+
+private:
+    HKEY m_hKey = nullptr;
+};
+
+}  // namespace
+
+HKEY SetProfileRootKey(HKEY root) noexcept {
+    HKEY previous = g_profileRoot;
+    g_profileRoot = root != nullptr ? root : HKEY_CURRENT_USER;
+    return previous;
+}
+
+CString CWinApp::GetProfileString(LPCWSTR section, LPCWSTR entry, LPCWSTR defaultValue) {
+    if (m_pszRegistryKey == nullptr || section == nullptr || entry == nullptr) {
+        return CString(defaultValue);
+    }
+    const std::wstring path = std::wstring(L"Software\\") + m_pszRegistryKey + L"\\" + m_pszProfileName + L"\\" + section;
+    RegistryKey key;
+    if (::RegOpenKeyExW(g_profileRoot, path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS) {
+        return CString(defaultValue);
+    }
+    // The raw value, so that a wrong type or a missing terminator is seen
+    // and reads as missing rather than being patched up.
+    DWORD type = 0;
+    DWORD size = 0;
+    if (::RegQueryValueExW(key.Get(), entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ ||
+        size < sizeof(wchar_t) || size % sizeof(wchar_t) != 0) {
+        return CString(defaultValue);
+    }
+    std::wstring data(size / sizeof(wchar_t), L'\0');
+    if (::RegQueryValueExW(key.Get(), entry, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
+            ERROR_SUCCESS ||
+        type != REG_SZ || size != data.size() * sizeof(wchar_t) || data.back() != L'\0') {
+        return CString(defaultValue);
+    }
+    return CString(data.c_str());
+}
+
+BOOL CWinApp::WriteProfileString(LPCWSTR section, LPCWSTR entry, LPCWSTR value) {
+    if (m_pszRegistryKey == nullptr || section == nullptr) {
+        return FALSE;
+    }
+    const std::wstring profilePath = std::wstring(L"Software\\") + m_pszRegistryKey + L"\\" + m_pszProfileName;
+    if (entry == nullptr) {
+        RegistryKey profile;
+        if (::RegOpenKeyExW(g_profileRoot, profilePath.c_str(), 0, KEY_ALL_ACCESS, profile.Receive()) != ERROR_SUCCESS) {
+            return FALSE;
+        }
+        return ::RegDeleteTreeW(profile.Get(), section) == ERROR_SUCCESS;
+    }
+    RegistryKey key;
+    const std::wstring path = profilePath + L"\\" + section;
+    if (::RegCreateKeyExW(g_profileRoot, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
+                          key.Receive(), nullptr) != ERROR_SUCCESS) {
+        return FALSE;
+    }
+    if (value == nullptr) {
+        return ::RegDeleteValueW(key.Get(), entry) == ERROR_SUCCESS;
+    }
+    const auto bytes = static_cast<DWORD>((std::wstring(value).size() + 1) * sizeof(wchar_t));
+    return ::RegSetValueExW(key.Get(), entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), bytes) == ERROR_SUCCESS;
+}

@@ -1,0 +1,100 @@
+// Drawing objects and device contexts free what they own, and only that.
+#include "TestWindows.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool Exists(HGDIOBJ object) { return ::GetObjectType(object) != 0; }
+
+DWORD GdiObjectCount() { return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS); }
+
+TEST(GdiObjectsTest, EveryObjectDeletesWhatItCreatedWhenItGoes) {
+    const DWORD countBefore = GdiObjectCount();
+    HGDIOBJ brush = nullptr, pen = nullptr, font = nullptr, bitmap = nullptr;
+    HDC memoryDC = nullptr;
+    {
+        CBrush solidBrush(RGB(10, 20, 30));
+        CPen solidPen(PS_SOLID, 1, RGB(0, 0, 0));
+        LOGFONTW logFont{};
+        logFont.lfHeight = -12;
+        CFont plainFont;
+        ASSERT_TRUE(plainFont.CreateFontIndirect(&logFont));
+        CDC memory;
+        ASSERT_TRUE(memory.CreateCompatibleDC(nullptr));
+        CBitmap surface;
+        ASSERT_TRUE(surface.CreateCompatibleBitmap(&memory, 8, 8));
+        brush = solidBrush;
+        pen = solidPen;
+        font = plainFont;
+        bitmap = surface;
+        memoryDC = memory;
+        for (HGDIOBJ object : {brush, pen, font, bitmap, static_cast<HGDIOBJ>(memoryDC)}) {
+            EXPECT_TRUE(Exists(object));
+        }
+    }
+    for (HGDIOBJ object : {brush, pen, font, bitmap, static_cast<HGDIOBJ>(memoryDC)}) {
+        EXPECT_FALSE(Exists(object));
+    }
+    // Wine reports no counts here (always 0); Windows does.
+    EXPECT_EQ(countBefore, GdiObjectCount());
+}
+
+TEST(GdiObjectsTest, DetachHandsTheObjectOverAndAttachTakesItBack) {
+    HGDIOBJ handedOver = nullptr;
+    {
+        CBrush brush(RGB(1, 1, 1));
+        handedOver = brush.Detach();
+        EXPECT_EQ(nullptr, brush.GetSafeHandle());
+    }
+    EXPECT_TRUE(Exists(handedOver));
+    HBRUSH another = ::CreateSolidBrush(RGB(2, 2, 2));
+    {
+        CBrush owner;
+        EXPECT_TRUE(owner.Attach(handedOver));
+        EXPECT_FALSE(owner.Attach(another));  // one handle per object
+    }
+    EXPECT_FALSE(Exists(handedOver));
+    EXPECT_TRUE(Exists(another));
+    ::DeleteObject(another);
+}
+
+TEST(GdiObjectsTest, SelectionsComeBackAndThePreviousObjectIsNeverDeleted) {
+    CTestWindow window;
+    ASSERT_TRUE(window.CreateHidden());
+    CClientDC dc(&window);
+    HGDIOBJ original = ::GetCurrentObject(dc, OBJ_FONT);
+    LOGFONTW logFont{};
+    logFont.lfHeight = -20;
+    CFont bigFont;
+    ASSERT_TRUE(bigFont.CreateFontIndirect(&logFont));
+    {
+        CScopedSelect selection(dc, bigFont);
+        EXPECT_EQ(bigFont.m_hObject, ::GetCurrentObject(dc, OBJ_FONT));
+    }
+    EXPECT_EQ(original, ::GetCurrentObject(dc, OBJ_FONT));
+
+    CFont* previous = dc.SelectObject(&bigFont);
+    ASSERT_NE(nullptr, previous);  // handed out as a font
+    EXPECT_EQ(original, previous->m_hObject);
+    dc.SelectObject(previous);
+    EXPECT_EQ(original, ::GetCurrentObject(dc, OBJ_FONT));
+    EXPECT_TRUE(Exists(original));
+}
+
+TEST(GdiObjectsTest, AWrappedForeignContextIsLeftToItsOwner) {
+    HDC memory = ::CreateCompatibleDC(nullptr);
+    CDC* wrapper = CDC::FromHandle(memory);
+    ASSERT_NE(nullptr, wrapper);
+    EXPECT_EQ(memory, wrapper->m_hDC);
+    EXPECT_EQ(wrapper, CDC::FromHandle(memory));
+    // A framework message loop frees the wrapper after a message, not the context.
+    CTestApp app;
+    ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
+    ::PostQuitMessage(0);
+    app.Run();
+    EXPECT_TRUE(Exists(memory));
+    ::DeleteDC(memory);
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+// Tooltips for child controls: which controls get a tool, the text request
+// reaching the dialog, and the tooltip window's lifetime.
+#include "DialogTemplateBuilder.h"
+#include "TestWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr WORD kEdit = 100;
+constexpr WORD kButton = 101;
+constexpr WORD kLabel = 0xFFFF;
+
+class CTipDialog : public CDialog {
+public:
+    int m_nTextRequests = 0;
+    UINT_PTR m_lastToolId = 0;
+    UINT m_lastFlags = 0;
+
+protected:
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        EnableToolTips(TRUE);
+        return TRUE;
+    }
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+        auto* request = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        if (request->hdr.code != TTN_GETDISPINFOW) {
+            return CDialog::OnNotify(wParam, lParam, result);
+        }
+        ++m_nTextRequests;
+        m_lastToolId = request->hdr.idFrom;
+        m_lastFlags = request->uFlags;
+        std::wcscpy(request->szText, L"tip text");
+        return TRUE;
+    }
+};
+
+std::wstring ToolText(HWND toolTip, HWND owner, HWND control) {
+    wchar_t text[80] = L"";
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = owner;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    ::SendMessageW(toolTip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+class ToolTipTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_template.AddEdit(kEdit, 5, 5, 60, 12)
+            .AddButton(kButton, L"Go", 5, 20, 40, 14)
+            .AddStatic(kLabel, L"label", 70, 5, 40, 10);
+        ASSERT_TRUE(m_dialog.CreateIndirect(m_template.Get()));
+        m_hToolTip = m_dialog.GetToolTipWindow();
+        ASSERT_NE(nullptr, m_hToolTip);
+    }
+
+    DialogTemplateBuilder m_template{WS_POPUP, 0, 0, 120, 50};
+    CTipDialog m_dialog;
+    HWND m_hToolTip = nullptr;
+};
+
+TEST_F(ToolTipTest, EveryChildExceptTheLabelsGetsAToolAskingTheDialogForItsText) {
+    EXPECT_EQ(2, ::SendMessageW(m_hToolTip, TTM_GETTOOLCOUNT, 0, 0));
+
+    HWND edit = ::GetDlgItem(m_dialog.m_hWnd, kEdit);
+    EXPECT_EQ(L"tip text", ToolText(m_hToolTip, m_dialog.m_hWnd, edit));
+    EXPECT_EQ(1, m_dialog.m_nTextRequests);
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(edit), m_dialog.m_lastToolId);
+    EXPECT_NE(0u, m_dialog.m_lastFlags & TTF_IDISHWND);
+
+    EXPECT_EQ(L"", ToolText(m_hToolTip, m_dialog.m_hWnd, ::GetDlgItem(m_dialog.m_hWnd, kLabel)));
+    EXPECT_EQ(1, m_dialog.m_nTextRequests);
+}
+
+TEST_F(ToolTipTest, EnablingAgainAddsOnlyControlsCreatedSince) {
+    CEdit later;
+    ASSERT_TRUE(later.CreateEx(0, L"EDIT", L"", WS_CHILD, CRect(0, 0, 10, 10), &m_dialog, 102));
+    EXPECT_TRUE(m_dialog.EnableToolTips(TRUE));
+    EXPECT_EQ(3, ::SendMessageW(m_hToolTip, TTM_GETTOOLCOUNT, 0, 0));
+    EXPECT_EQ(m_hToolTip, m_dialog.GetToolTipWindow());
+}
+
+TEST_F(ToolTipTest, TheTooltipWindowGoesWithItsDialog) {
+    EXPECT_TRUE(::IsWindow(m_hToolTip));
+    EXPECT_EQ(m_dialog.m_hWnd, ::GetWindow(m_hToolTip, GW_OWNER));
+    m_dialog.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(m_hToolTip));
+}
+
+TEST_F(ToolTipTest, AChildDialogsTooltipGoesWithTheChildNotWithTheTopLevelWindow) {
+    DialogTemplateBuilder pageTemplate{WS_CHILD, 0, 0, 50, 20};
+    pageTemplate.AddEdit(kEdit, 2, 2, 40, 12);
+    CTipDialog page;
+    ASSERT_TRUE(page.CreateIndirect(pageTemplate.Get(), &m_dialog));
+    HWND pageToolTip = page.GetToolTipWindow();
+    ASSERT_NE(nullptr, pageToolTip);
+    page.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(pageToolTip));
+    EXPECT_TRUE(::IsWindow(m_hToolTip));
+}
+
+}  // namespace
