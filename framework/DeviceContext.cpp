@@ -74,8 +74,8 @@ int CDC::SetBkMode(int mode) noexcept { return ::SetBkMode(m_hDC, mode); }
 int CDC::GetBkMode() const noexcept { return ::GetBkMode(m_hDC); }
 int CDC::SetStretchBltMode(int mode) noexcept { return ::SetStretchBltMode(m_hDC, mode); }
 
-// The classic way to fill with a colour without creating a brush: an opaque
-// empty text output over the rectangle in the background colour.
+// Fills without creating a brush: an opaque, empty text output over the
+// rectangle in the background colour.
 void CDC::FillSolidRect(LPCRECT rect, COLORREF color) noexcept {
     const COLORREF previous = ::SetBkColor(m_hDC, color);
     ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, rect, nullptr, 0, nullptr);

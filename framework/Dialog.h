@@ -44,8 +44,6 @@ public:
     // Commands the dialog's map leaves alone go to the application object.
     BOOL OnCmdMsg(UINT id, int code) override;
 
-    BOOL IsModalLoopRunning() const noexcept { return m_bModalLoop; }
-
 protected:
     // Default: the first data exchange (UpdateData(FALSE)), TRUE.
     virtual BOOL OnInitDialog();

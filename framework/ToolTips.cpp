@@ -34,9 +34,9 @@ BOOL CWnd::EnableToolTips(BOOL enable) {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
         ::InitCommonControlsEx(&controls);
         auto toolTip = std::make_unique<CWnd>();
-        const RECT none{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
+        const RECT sizedByItself{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
         if (!toolTip->CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               none, this, 0)) {
+                               sizedByItself, this, 0)) {
             return FALSE;
         }
         m_pToolTip = std::move(toolTip);
