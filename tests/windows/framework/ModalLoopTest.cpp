@@ -253,4 +253,42 @@ TEST_F(ModalLoopTest, AModelessDialogWithoutParentBecomesAChildOfTheMainWindow) 
     m_app.m_pMainWnd = nullptr;
 }
 
+// The application's own message loop navigates a modeless dialog's
+// keyboard too.
+class CQuittingPage : public CPageDialog {
+protected:
+    void OnCancel() override {
+        CPageDialog::OnCancel();
+        ::PostQuitMessage(0);
+    }
+};
+
+TEST_F(ModalLoopTest, TheApplicationsLoopHandsAModelessDialogItsKeys) {
+    DialogTemplateBuilder modelessTemplate{WS_POPUP | WS_VISIBLE, 0, 0, 100, 40};
+    modelessTemplate.AddEdit(kEdit, 5, 5, 60, 12);
+    CQuittingPage modeless;
+    ASSERT_TRUE(modeless.CreateIndirect(modelessTemplate.Get()));
+    HWND edit = ::GetDlgItem(modeless.m_hWnd, kEdit);
+    ::SetFocus(edit);
+    ::PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 1);
+
+    m_app.Run();
+
+    EXPECT_EQ(1, modeless.m_nCancelCalls);
+}
+
+// A top-level dialog whose template leaves the position at 0,0 opens in the
+// middle of the work area when it has no owner.
+TEST_F(ModalLoopTest, ATopLevelDialogAtTheOriginIsCentredOnTheWorkArea) {
+    DialogTemplateBuilder originTemplate{WS_POPUP, 0, 0, 100, 40};
+    CPageDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(originTemplate.Get()));
+    RECT workArea{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    CRect window;
+    dialog.GetWindowRect(&window);
+    EXPECT_NEAR((workArea.left + workArea.right) / 2, window.CenterPoint().x, 1);
+    EXPECT_NEAR((workArea.top + workArea.bottom) / 2, window.CenterPoint().y, 1);
+}
+
 }  // namespace
