@@ -1,0 +1,22 @@
+/* Resource, control and command IDs of the program's own windows. Plain
+   #defines, so that the resource script includes this file too. */
+#pragma once
+
+#define IDR_MAIN_ACCELERATORS 101
+#define IDD_MAIN 102
+
+#define IDI_PROGRAM 128
+#define IDI_EXIT 136
+#define IDI_HELP_BOOK 142
+#define IDI_CUSTOMIZE 156
+
+/* Main window controls */
+#define IDC_ABOUT_BUTTON 17
+#define IDC_EXIT_BUTTON 1000
+#define IDC_PAGE_FRAME 1002
+#define IDC_TABS 1004
+#define IDC_CUSTOMIZE_BUTTON 1023
+#define IDC_HELP_BUTTON 1026
+
+/* The system menu's about command, which F10 sends too. */
+#define IDM_ABOUTBOX 0x0010
