@@ -1,0 +1,51 @@
+// CBaseDialog: the window behaviour every dialog of the program shares.
+//
+// - A top-level dialog's system menu is trimmed to Move, Minimize and Close
+//   and gets a help item and an about item at its top.
+// - The system menu's Close (and the close box, Alt+F4) ends the dialog.
+// - Enter and Escape end nothing: OnOK and OnCancel are empty.
+// - Dragging the background with the left button moves the window; a page
+//   (child) passes the drag on to the window it was given as owner.
+// - Every control with an ID shows its current text as a tooltip.
+// - CreateFromTemplate makes the dialog a modeless window from its template.
+#pragma once
+
+#include "Framework.h"
+
+// System menu commands the dialogs add.
+constexpr UINT kSysCommandAbout = 16;  // handled by the main window
+constexpr UINT kSysCommandHelp = 99;   // becomes the help command (ID_HELP)
+
+class CBaseDialog : public CDialog {
+public:
+    // systemMenu: rework the system menu during initialisation.
+    // childPage: the dialog is a page inside the main window.
+    CBaseDialog(UINT templateId, CWnd* pParent, BOOL systemMenu, BOOL childPage) noexcept;
+
+    // Creates the dialog as a modeless window from its template. A page's
+    // parent is the application's main window; any other dialog's parent is
+    // the window given at construction.
+    virtual BOOL CreateFromTemplate();
+    virtual BOOL IsCloseEnabled() const noexcept { return m_bCloseEnabled; }
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override {}
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnClose();
+
+    DECLARE_MESSAGE_MAP()
+
+    BOOL m_bCloseEnabled = TRUE;
+    CWnd* m_pOwnerWnd;
+    BOOL m_bSystemMenu;
+    UINT m_nTemplateID;
+    BOOL m_bChildPage;
+
+private:
+    void ReworkSystemMenu();
+};
