@@ -6,19 +6,21 @@ namespace unitora {
 namespace {
 
 // Grid geometry in dialog units. The largest page has 3 columns of 8 rows,
-// which must fit the 322 x 156 page frame: columns are 106 wide (a 50-wide
-// edit box, a 3-unit gap and a 49-wide label, then 4 units to the next
+// which must fit the 322 x 156 page frame: columns are 106 wide (a 54-wide
+// edit box, a 3-unit gap and a 45-wide label, then 4 units to the next
 // column), rows 18 high (a standard 12-high edit box and 6 units of air).
-// The grid starts 10 units down, which leaves room above the first row for
-// the caption of a group box. Long labels are clipped at the label width.
+// The box is the wider part so that a number such as "-1.16415e-010"
+// mostly shows; its tooltip shows it whole. Long labels are clipped. The
+// grid starts 10 units down, which leaves room above the first row for the
+// caption of a group box.
 constexpr short kLeftMargin = 4;
 constexpr short kTopMargin = 10;
 constexpr short kColumnPitch = 106;
 constexpr short kRowPitch = 18;
-constexpr short kEditWidth = 50;
+constexpr short kEditWidth = 54;
 constexpr short kEditHeight = 12;
 constexpr short kLabelGap = 3;
-constexpr short kLabelWidth = 49;
+constexpr short kLabelWidth = 45;
 constexpr short kLabelHeight = 8;
 constexpr short kLabelDrop = 2;       // centres the label's line on the box
 constexpr short kFrameMargin = 2;     // frame to its cells, left and right
