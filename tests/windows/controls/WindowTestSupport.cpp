@@ -1,0 +1,112 @@
+#include "WindowTestSupport.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+void PumpPendingMessages() {
+    MSG msg{};
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)), L'\0');
+    const int copied = ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()) + 1);
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+std::pair<DWORD, DWORD> SelectionOf(HWND edit) {
+    DWORD start = 0;
+    DWORD end = 0;
+    ::SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+void TypeKeys(HWND window, std::wstring_view keys) {
+    for (wchar_t key : keys) {
+        ::SendMessageW(window, WM_CHAR, key, 1);
+    }
+}
+
+std::wstring ToolTipTextOf(const CWnd& owner, HWND control) {
+    wchar_t text[100] = L"";
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = owner.m_hWnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    ::SendMessageW(owner.GetToolTipWindow(), TTM_GETTEXTW, 100, reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+void PutOnClipboard(const wchar_t* text) {
+    const size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(::GlobalLock(memory), text, bytes);
+    ::GlobalUnlock(memory);
+    ::OpenClipboard(nullptr);
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard owns it now
+    ::CloseClipboard();
+}
+
+BEGIN_MESSAGE_MAP(CHostWindow, CWnd)
+    ON_MESSAGE(WM_NCLBUTTONDOWN, OnNcLButtonDown)
+END_MESSAGE_MAP()
+
+BOOL CHostWindow::CreateVisible() {
+    return CreateEx(0, nullptr, L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(20, 20, 720, 420), nullptr, 0);
+}
+
+LRESULT CHostWindow::OnNcLButtonDown(WPARAM hitTest, LPARAM) {
+    m_captionDrags.push_back(hitTest);
+    return 0;
+}
+
+BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
+    ON_COMMAND(ID_HELP, OnHelp)
+END_MESSAGE_MAP()
+
+MessageLog::MessageLog(std::initializer_list<UINT> messages, std::initializer_list<UINT> swallowed)
+    : m_messages(messages), m_swallowed(swallowed) {
+    m_messages.insert(m_messages.end(), swallowed.begin(), swallowed.end());
+}
+
+MessageLog::~MessageLog() {
+    for (HWND window : m_watched) {
+        if (::IsWindow(window)) {
+            ::RemoveWindowSubclass(window, Procedure, reinterpret_cast<UINT_PTR>(this));
+        }
+    }
+}
+
+void MessageLog::Watch(HWND window) {
+    m_watched.push_back(window);
+    ::SetWindowSubclass(window, Procedure, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
+}
+
+int MessageLog::Count(HWND window, UINT message) const {
+    return static_cast<int>(std::count_if(m_entries.begin(), m_entries.end(), [&](const Entry& entry) {
+        return entry.window == window && entry.message == message;
+    }));
+}
+
+LRESULT CALLBACK MessageLog::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR self) {
+    auto* log = reinterpret_cast<MessageLog*>(self);
+    const auto contains = [message](const std::vector<UINT>& list) {
+        return std::find(list.begin(), list.end(), message) != list.end();
+    };
+    if (contains(log->m_messages)) {
+        log->m_entries.push_back({window, message, wParam});
+    }
+    if (contains(log->m_swallowed)) {
+        return 0;
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
