@@ -1,0 +1,28 @@
+#include "BaseApp.h"
+
+#include "ModulePath.h"
+#include "ShellOpen.h"
+
+BEGIN_MESSAGE_MAP(CBaseApp, CWinApp)
+END_MESSAGE_MAP()
+
+void CBaseApp::LoadAccelAndKey(UINT acceleratorsId, LPCWSTR registryKey) {
+    m_hAccel = ::LoadAcceleratorsW(AfxGetResourceHandle(), MAKEINTRESOURCEW(LOWORD(acceleratorsId)));
+    SetRegistryKey(registryKey);
+}
+
+// The main window runs modally, so its accelerators are translated here
+// rather than in a message loop of our own. The platform turns a key whose
+// command is on the window's system menu into that system command.
+BOOL CBaseApp::ProcessMessageFilter(int code, LPMSG msg) {
+    CWnd* mainWindow = AfxGetMainWnd();
+    if (m_hAccel != nullptr && mainWindow != nullptr && mainWindow->m_hWnd != nullptr &&
+        ::TranslateAcceleratorW(mainWindow->m_hWnd, m_hAccel, msg)) {
+        return TRUE;
+    }
+    return CWinApp::ProcessMessageFilter(code, msg);
+}
+
+void CBaseApp::OpenModuleFile(LPCWSTR fileName) { ShellOpen(GetPathFolder(GetModulePath()) + fileName); }
+
+void CBaseApp::OnHelp() { ShowHelp(); }

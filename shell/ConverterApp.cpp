@@ -1,0 +1,55 @@
+#include "ConverterApp.h"
+
+#include "MainDialog.h"
+#include "ResourceIds.h"
+
+namespace {
+
+// The tab-order section of the application's profile.
+class CProfileTabOrderStore : public unitora::TabOrderStore {
+public:
+    explicit CProfileTabOrderStore(CWinApp& app) : m_app(app) {}
+
+    std::wstring Read(const std::wstring& name, const wchar_t* fallback) override {
+        return std::wstring(m_app.GetProfileString(unitora::kTabOrderSection, name.c_str(), fallback).View());
+    }
+    void Write(const std::wstring& name, const std::wstring& text) override {
+        m_app.WriteProfileString(unitora::kTabOrderSection, name.c_str(), text.c_str());
+    }
+
+private:
+    CWinApp& m_app;
+};
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CConverterApp, CBaseApp)
+    ON_COMMAND(ID_HELP, OnHelp)
+END_MESSAGE_MAP()
+
+BOOL CConverterApp::InitInstance() {
+    LoadAccelAndKey(IDR_MAIN_ACCELERATORS, kSettingsKey);
+    BuildDefaultTabs();
+    LoadTabSettings();
+
+    CMainDialog mainWindow(*this);
+    m_pMainWnd = &mainWindow;
+    mainWindow.DoModal();
+    m_pMainWnd = nullptr;
+    // No message loop of our own: the program ends with its main window.
+    return FALSE;
+}
+
+void CConverterApp::BuildDefaultTabs() { m_defaultTabs = unitora::DefaultTabLabels(); }
+
+void CConverterApp::LoadTabSettings() {
+    CProfileTabOrderStore store(*this);
+    m_tabOrder = unitora::LoadTabSettings(store, m_defaultTabs);
+}
+
+void CConverterApp::SaveTabOrder() {
+    CProfileTabOrderStore store(*this);
+    unitora::SaveTabOrder(store, m_tabOrder);
+}
+
+void CConverterApp::ShowHelp() { OpenModuleFile(kHelpFileName); }

@@ -1,0 +1,35 @@
+// CConverterApp: the unit converter's application object. Its start-up
+// reads (and repairs) the stored tab order and runs the main window as a
+// modal dialog; when that closes, the program ends. It owns the tab labels
+// in page order and the current tab order, which the main window shows.
+#pragma once
+
+#include "BaseApp.h"
+#include "TabOrder.h"
+
+class CConverterApp : public CBaseApp {
+public:
+    CConverterApp() = default;
+
+    BOOL InitInstance() override;
+
+    // The 46 tab labels in page order (index = page index).
+    void BuildDefaultTabs();
+    // The stored tab order, or the default order when the stored one is
+    // missing or invalid; written back either way.
+    void LoadTabSettings();
+    // Writes the current tab order to the settings store.
+    void SaveTabOrder();
+
+    unitora::TabSlots m_defaultTabs;
+    // The visible tabs' labels in display order, then empty slots.
+    unitora::TabSlots m_tabOrder;
+
+    static constexpr wchar_t kSettingsKey[] = L"VELK";
+    static constexpr wchar_t kHelpFileName[] = L"unitora.hlp";
+
+protected:
+    void ShowHelp() override;
+
+    DECLARE_MESSAGE_MAP()
+};

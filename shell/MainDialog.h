@@ -1,0 +1,62 @@
+// CMainDialog: the program's main window. A tab control with one tab per
+// visible quantity page, in the application's tab order, and four buttons:
+// customize, help, about and exit.
+//
+// All 46 pages are created once, as child windows over one rectangle (the
+// page frame's); selecting a tab shows that tab's page and hides the others.
+// The main window never touches a page's numbers, so switching, hiding and
+// reordering tabs keep every page's values.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "BaseDialog.h"
+#include "IconButton.h"
+#include "QuantityDialog.h"
+
+class CConverterApp;
+
+class CMainDialog : public CBaseDialog {
+public:
+    // The application gives the tab labels and the tab order.
+    explicit CMainDialog(CConverterApp& app, CWnd* pParent = nullptr);
+    ~CMainDialog() override;
+
+    // Rebuilds the tabs from the application's tab order, lays every page
+    // over the page frame and shows the first tab's page.
+    void ArrangePages();
+
+    // The page of page index 0..45.
+    CQuantityDialog& Page(int index) const { return *m_pages.at(static_cast<size_t>(index)); }
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* dx) override;
+
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnSelChangeTab(NMHDR* header, LRESULT* result);
+    void OnAbout();
+    void OnHelpButton();
+    void OnExit();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void CreatePages();
+    void RebuildTabs();
+    // Shows the page of this index and hides all others; -1 hides them all.
+    void ShowOnlyPage(int pageIndex);
+
+    CConverterApp& m_app;
+    std::vector<std::unique_ptr<CQuantityDialog>> m_pages;  // by page index
+    std::vector<int> m_tabToPage;                           // page index by tab position
+    HICON m_hAppIcon;
+    HICON m_hSmallIcon;
+    CIconButton m_btnExit;
+    CIconButton m_btnAbout;
+    CIconButton m_btnHelp;
+    CIconButton m_btnCustomize;
+    CTabCtrl m_tab;
+    CStatic m_pageFrame;
+};

@@ -1,0 +1,14 @@
+// The running executable's path and the parts of a path the program uses.
+#pragma once
+
+#include "Framework.h"
+
+// The executable's full path, without trailing backslashes.
+CString GetModulePath();
+
+// The folder of a path, with its trailing separator: "C:\Tools\" for
+// "C:\Tools\unitora.exe"; empty when the path names no folder.
+CString GetPathFolder(const CString& path);
+
+// The file name of a path without its extension: "unitora".
+CString GetPathTitle(const CString& path);

@@ -1,0 +1,124 @@
+#include "ShellTestSupport.h"
+
+#include <string>
+
+namespace {
+
+ModalScript* g_script = nullptr;
+
+void RecordOpened(const CString& target) { SeamRecorder::s_opened.push_back(target); }
+void RecordAbout() { ++SeamRecorder::s_aboutCount; }
+
+}  // namespace
+
+PrivateProfileRoot::PrivateProfileRoot()
+    : m_path(L"Software\\UnitoraShellTests\\" + std::to_wstring(::GetCurrentProcessId())) {
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, m_path.c_str());
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                      &m_root, nullptr);
+    m_previous = SetProfileRootKey(m_root);
+}
+
+PrivateProfileRoot::~PrivateProfileRoot() {
+    SetProfileRootKey(m_previous);
+    ::RegCloseKey(m_root);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, m_path.c_str());
+}
+
+std::wstring PrivateProfileRoot::SectionPath(const CWinApp& app) const {
+    return std::wstring(L"Software\\") + CConverterApp::kSettingsKey + L"\\" + app.m_pszProfileName + L"\\" +
+           unitora::kTabOrderSection;
+}
+
+std::optional<std::wstring> PrivateProfileRoot::Stored(const CWinApp& app, const std::wstring& name) const {
+    wchar_t text[256] = {};
+    DWORD size = sizeof(text);
+    if (::RegGetValueW(m_root, SectionPath(app).c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, text, &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return std::wstring(text);
+}
+
+void PrivateProfileRoot::StoreRaw(const CWinApp& app, const std::wstring& name, DWORD type, const void* data,
+                                  DWORD size) const {
+    HKEY key = nullptr;
+    ::RegCreateKeyExW(m_root, SectionPath(app).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
+                      &key, nullptr);
+    ::RegSetValueExW(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    ::RegCloseKey(key);
+}
+
+void PrivateProfileRoot::Store(const CWinApp& app, const std::wstring& name, const std::wstring& text) const {
+    StoreRaw(app, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+int PrivateProfileRoot::ValueCount(const CWinApp& app) const {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(m_root, SectionPath(app).c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+        return 0;
+    }
+    DWORD count = 0;
+    ::RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr,
+                       nullptr);
+    ::RegCloseKey(key);
+    return static_cast<int>(count);
+}
+
+std::vector<CString> SeamRecorder::s_opened;
+int SeamRecorder::s_aboutCount = 0;
+
+SeamRecorder::SeamRecorder()
+    : m_previousOpener(SetShellOpener(RecordOpened)), m_previousAbout(SetAboutBoxOpener(RecordAbout)) {
+    s_opened.clear();
+    s_aboutCount = 0;
+}
+
+SeamRecorder::~SeamRecorder() {
+    SetShellOpener(m_previousOpener);
+    SetAboutBoxOpener(m_previousAbout);
+}
+
+ModalScript::ModalScript(std::vector<Step> steps) : m_steps(std::move(steps)) {
+    g_script = this;
+    m_timer = ::SetTimer(nullptr, 0, 50, OnTick);
+}
+
+ModalScript::~ModalScript() {
+    ::KillTimer(nullptr, m_timer);
+    g_script = nullptr;
+}
+
+void CALLBACK ModalScript::OnTick(HWND, UINT, UINT_PTR, DWORD) {
+    ModalScript* script = g_script;
+    if (script == nullptr) {
+        return;
+    }
+    if (script->m_next < script->m_steps.size()) {
+        script->m_steps[script->m_next++]();
+        return;
+    }
+    if (CWnd* mainWindow = AfxGetMainWnd(); mainWindow != nullptr && ::IsWindow(mainWindow->m_hWnd)) {
+        mainWindow->PostMessage(WM_CLOSE);
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& condition) {
+    const ULONGLONG end = ::GetTickCount64() + 2000;
+    while (!condition() && ::GetTickCount64() < end) {
+        MSG msg{};
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        ::Sleep(10);
+    }
+    return condition();
+}
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)), L'\0');
+    const int copied = ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()) + 1);
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}

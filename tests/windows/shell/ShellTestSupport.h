@@ -1,0 +1,83 @@
+// Helpers for the shell's Wine tests: a private settings store, recorders
+// for the seams (shell-open, about box), and a script of steps that runs
+// inside the main window's modal loop.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "AboutBox.h"
+#include "ConverterApp.h"
+#include "ShellOpen.h"
+
+// Points the profile functions at a registry key of the test's own, empty
+// at the start and deleted at the end.
+class PrivateProfileRoot {
+public:
+    PrivateProfileRoot();
+    ~PrivateProfileRoot();
+    PrivateProfileRoot(const PrivateProfileRoot&) = delete;
+    PrivateProfileRoot& operator=(const PrivateProfileRoot&) = delete;
+
+    // The tab-order section of the program's settings key, for this profile.
+    std::wstring SectionPath(const CWinApp& app) const;
+    // A value of the section as stored (REG_SZ), or nothing.
+    std::optional<std::wstring> Stored(const CWinApp& app, const std::wstring& name) const;
+    // Stores raw registry data under a value name of the section.
+    void StoreRaw(const CWinApp& app, const std::wstring& name, DWORD type, const void* data, DWORD size) const;
+    void Store(const CWinApp& app, const std::wstring& name, const std::wstring& text) const;
+    // How many values the section holds now.
+    int ValueCount(const CWinApp& app) const;
+
+private:
+    std::wstring m_path;
+    HKEY m_root = nullptr;
+    HKEY m_previous = nullptr;
+};
+
+// Records what the program would shell-open and counts the about commands,
+// for as long as it lives.
+class SeamRecorder {
+public:
+    SeamRecorder();
+    ~SeamRecorder();
+    SeamRecorder(const SeamRecorder&) = delete;
+    SeamRecorder& operator=(const SeamRecorder&) = delete;
+
+    static std::vector<CString> s_opened;
+    static int s_aboutCount;
+
+private:
+    ShellOpener m_previousOpener;
+    AboutBoxOpener m_previousAbout;
+};
+
+// Runs steps one after another inside whatever modal loop is running, a
+// timer tick apart, so that what each step posts is processed by that loop
+// before the next. After the last step the main window is closed if it is
+// still open, so that a failed step cannot leave the test hanging.
+class ModalScript {
+public:
+    using Step = std::function<void()>;
+    explicit ModalScript(std::vector<Step> steps);
+    ~ModalScript();
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+
+    // How many steps ran.
+    size_t Ran() const noexcept { return m_next; }
+
+private:
+    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
+
+    std::vector<Step> m_steps;
+    size_t m_next = 0;
+    UINT_PTR m_timer = 0;
+};
+
+// Processes messages until the condition holds or two seconds have passed.
+bool PumpUntil(const std::function<bool()>& condition);
+
+std::wstring TextOf(HWND window);
