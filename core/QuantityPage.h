@@ -18,8 +18,9 @@ constexpr std::size_t kMaxFields = 24;
 
 // Visits the fields in data exchange order with their stored values; the
 // visitor stores into the value (load) or shows it (save). A visitor returns
-// false to abort the exchange at that field. field points into the record's
-// fields, so its position there is the field's index.
+// false to abort the exchange at that field; the dialog data exchange aborts
+// by throwing instead, which Exchange lets pass. field points into the
+// record's fields, so its position there is the field's index.
 class FieldExchange {
 public:
     virtual bool Field(const UnitField& field, double& value, Width width) = 0;
