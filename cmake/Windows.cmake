@@ -37,3 +37,9 @@ add_subdirectory(shell)
 add_subdirectory(tests/windows/shell)
 add_subdirectory(tests/windows/controls)
 add_subdirectory(tests/windows/pages)
+
+# The start-up benchmark's baseline (scripts/bench-startup.sh), a bare
+# dialog program started like unitora.exe and built beside it.
+add_executable(minimal-dialog WIN32 tests/bench/MinimalDialog.cpp tests/bench/MinimalDialog.rc)
+target_link_options(minimal-dialog PRIVATE -municode)
+set_target_properties(minimal-dialog PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
