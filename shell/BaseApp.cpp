@@ -12,12 +12,14 @@ void CBaseApp::LoadAccelAndKey(UINT acceleratorsId, LPCWSTR registryKey) {
 }
 
 // The main window runs modally, so its accelerators are translated here
-// rather than in a message loop of our own. The platform turns a key whose
-// command is on the window's system menu into that system command.
+// rather than in a message loop of our own: for keys that reach the main
+// window or one of its pages, not another dialog. The platform turns a key
+// whose command is on the window's system menu into that system command.
 BOOL CBaseApp::ProcessMessageFilter(int code, LPMSG msg) {
-    CWnd* mainWindow = AfxGetMainWnd();
-    if (m_hAccel != nullptr && mainWindow != nullptr && mainWindow->m_hWnd != nullptr &&
-        ::TranslateAcceleratorW(mainWindow->m_hWnd, m_hAccel, msg)) {
+    const CWnd* mainWindow = AfxGetMainWnd();
+    const HWND main = mainWindow != nullptr ? mainWindow->m_hWnd : nullptr;
+    const bool forMainWindow = main != nullptr && (msg->hwnd == main || ::IsChild(main, msg->hwnd));
+    if (m_hAccel != nullptr && forMainWindow && ::TranslateAcceleratorW(main, m_hAccel, msg)) {
         return TRUE;
     }
     return CWinApp::ProcessMessageFilter(code, msg);

@@ -12,7 +12,8 @@ public:
     void LoadAccelAndKey(UINT acceleratorsId, LPCWSTR registryKey);
 
     // Translates the main window's accelerators in the framework's modal
-    // loops; consumed messages go no further.
+    // loops while the main window or a page of it has the keyboard;
+    // consumed messages go no further.
     BOOL ProcessMessageFilter(int code, LPMSG msg) override;
 
     // Shell-opens a file that lies next to the executable.

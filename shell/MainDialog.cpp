@@ -39,9 +39,6 @@ CMainDialog::CMainDialog(CConverterApp& app, CWnd* pParent)
       m_btnHelp(LoadButtonIcon(IDI_HELP_BOOK), nullptr, CColorButton::kFrame3D),
       m_btnCustomize(LoadButtonIcon(IDI_CUSTOMIZE), nullptr, CColorButton::kFrame3D) {}
 
-// The page objects go first; each destroys its window if it still exists.
-CMainDialog::~CMainDialog() = default;
-
 void CMainDialog::DoDataExchange(CDataExchange* dx) {
     CBaseDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_CUSTOMIZE_BUTTON, m_btnCustomize);

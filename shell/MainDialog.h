@@ -21,7 +21,6 @@ class CMainDialog : public CBaseDialog {
 public:
     // The application gives the tab labels and the tab order.
     explicit CMainDialog(CConverterApp& app, CWnd* pParent = nullptr);
-    ~CMainDialog() override;
 
     // Rebuilds the tabs from the application's tab order, lays every page
     // over the page frame and shows the first tab's page.
@@ -49,7 +48,9 @@ private:
     void ShowOnlyPage(int pageIndex);
 
     CConverterApp& m_app;
-    std::vector<std::unique_ptr<CQuantityDialog>> m_pages;  // by page index
+    // By page index. Each page object destroys its own window, if it still
+    // exists, before the main window's goes.
+    std::vector<std::unique_ptr<CQuantityDialog>> m_pages;
     std::vector<int> m_tabToPage;                           // page index by tab position
     HICON m_hAppIcon;
     HICON m_hSmallIcon;

@@ -1,6 +1,6 @@
-// How help and about are reached from the main window: the system menu, the
-// system commands, F1 and F10 (also from inside a page), and where help
-// looks for its file.
+// How help and about are reached from the main window: buttons, system
+// commands, F1 and F10 (also from inside a page), and where help looks for
+// its file.
 #include "MainWindowFixture.h"
 
 namespace {
@@ -14,98 +14,48 @@ std::wstring HelpFileNextToProgram() {
     return folder + L"unitora.hlp";
 }
 
-std::wstring MenuText(HMENU menu, int position) {
-    wchar_t text[64] = {};
-    ::GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
-    return text;
-}
-
-TEST_F(MainWindowTest, SystemMenuHasHelpAboutSeparatorThenMoveMinimizeClose) {
-    Run({[&] {
-        const HMENU menu = ::GetSystemMenu(Main().m_hWnd, FALSE);
-        ASSERT_NE(nullptr, menu);
-        // Wine adds entries of its own after the standard ones.
-        ASSERT_GE(::GetMenuItemCount(menu), 6);
-        EXPECT_EQ(L"ヘルプ\tF1", MenuText(menu, 0));
-        EXPECT_EQ(99u, ::GetMenuItemID(menu, 0));
-        EXPECT_EQ(L"バージョン情報...\tF10", MenuText(menu, 1));
-        EXPECT_EQ(16u, ::GetMenuItemID(menu, 1));
-        EXPECT_NE(0u, ::GetMenuState(menu, 2, MF_BYPOSITION) & MF_SEPARATOR);
-        EXPECT_EQ(static_cast<UINT>(SC_MOVE), ::GetMenuItemID(menu, 3));
-        EXPECT_EQ(static_cast<UINT>(SC_MINIMIZE), ::GetMenuItemID(menu, 4));
-        EXPECT_EQ(static_cast<UINT>(SC_CLOSE), ::GetMenuItemID(menu, 5));
-    }});
-}
-
-TEST_F(MainWindowTest, SystemCommandsSixteenToThirtyOneReachTheAboutBox) {
-    Run({[&] {
-        for (UINT command = 16; command <= 31; ++command) {
-            Main().SendMessage(WM_SYSCOMMAND, command);
-        }
-        EXPECT_EQ(16, SeamRecorder::s_aboutCount);
-        EXPECT_TRUE(SeamRecorder::s_opened.empty());
-    }});
-}
-
-TEST_F(MainWindowTest, SystemCommandNinetyNineReachesHelp) {
+TEST_F(MainWindowTest, AboutIsReachedFromItsButtonSystemCommandsAndF10) {
+    CWnd other;
     Run({
-        [&] { Main().SendMessage(WM_SYSCOMMAND, 99); },
         [&] {
-            ASSERT_EQ(1u, SeamRecorder::s_opened.size());
-            EXPECT_EQ(HelpFileNextToProgram(), SeamRecorder::s_opened.front().GetString());
-            EXPECT_EQ(0, SeamRecorder::s_aboutCount);
+            ::SendMessageW(Item(IDC_ABOUT_BUTTON), BM_CLICK, 0, 0);
+            EXPECT_EQ(1, SeamRecorder::s_aboutCount);
+            for (UINT command = 16; command <= 31; ++command) {
+                Main().SendMessage(WM_SYSCOMMAND, command);
+            }
+            EXPECT_EQ(17, SeamRecorder::s_aboutCount);
+            ::SetFocus(Box(0, 3));
+            PressKey(Box(0, 3), VK_F10, true);
         },
+        [&] {
+            EXPECT_EQ(18, SeamRecorder::s_aboutCount) << "F10 in a unit field";
+            EXPECT_EQ(Box(0, 3), ::GetFocus());
+            ::SetFocus(Item(IDC_TABS));
+            PressKey(Item(IDC_TABS), VK_F10, true);
+        },
+        [&] {
+            EXPECT_EQ(19, SeamRecorder::s_aboutCount) << "F10 on the main window";
+            EXPECT_TRUE(SeamRecorder::s_opened.empty());
+            other.CreateEx(0, nullptr, L"another window", WS_POPUP | WS_VISIBLE, CRect(0, 0, 50, 50), nullptr, 0);
+            PressKey(other.m_hWnd, VK_F10, true);
+        },
+        [&] { EXPECT_EQ(19, SeamRecorder::s_aboutCount) << "F10 in a window that is not the main window's"; },
     });
 }
 
-TEST_F(MainWindowTest, HelpOpensTheFileNextToTheProgramWhateverTheCurrentFolder) {
+// F1 becomes a help request only when it comes from the keyboard.
+TEST_F(MainWindowTest, HelpOpensTheFileNextToTheProgramFromButtonSystemCommandAndF1) {
     wchar_t previous[MAX_PATH] = {};
     ::GetCurrentDirectoryW(MAX_PATH, previous);
     ::SetCurrentDirectoryW(L"C:\\windows");
     Run({
         [&] { ::SendMessageW(Item(IDC_HELP_BUTTON), BM_CLICK, 0, 0); },
         [&] {
-            ASSERT_EQ(1u, SeamRecorder::s_opened.size());
-            EXPECT_EQ(HelpFileNextToProgram(), SeamRecorder::s_opened.front().GetString());
-        },
-    });
-    ::SetCurrentDirectoryW(previous);
-}
-
-TEST_F(MainWindowTest, AboutButtonReachesTheAboutBox) {
-    Run({[&] {
-        ::SendMessageW(Item(IDC_ABOUT_BUTTON), BM_CLICK, 0, 0);
-        EXPECT_EQ(1, SeamRecorder::s_aboutCount);
-    }});
-}
-
-TEST_F(MainWindowTest, F10InAUnitFieldReachesTheMainWindowsAbout) {
-    Run({
-        [&] {
-            ::SetFocus(Box(0, 3));
-            PressKey(Box(0, 3), VK_F10, true);
+            EXPECT_EQ(1u, SeamRecorder::s_opened.size()) << "help button";
+            Main().SendMessage(WM_SYSCOMMAND, 99);
         },
         [&] {
-            EXPECT_EQ(1, SeamRecorder::s_aboutCount);
-            EXPECT_EQ(Box(0, 3), ::GetFocus());
-        },
-    });
-}
-
-TEST_F(MainWindowTest, F10OnTheMainWindowReachesTheAbout) {
-    Run({
-        [&] {
-            ::SetFocus(Item(IDC_TABS));
-            PressKey(Item(IDC_TABS), VK_F10, true);
-        },
-        [&] { EXPECT_EQ(1, SeamRecorder::s_aboutCount); },
-    });
-}
-
-// F1 becomes a help request only when it comes from the keyboard.
-TEST_F(MainWindowTest, F1InAUnitFieldReachesHelp) {
-    Run({
-        [&] {
+            EXPECT_EQ(2u, SeamRecorder::s_opened.size()) << "system command 99";
             ::SetForegroundWindow(Main().m_hWnd);
             ::SetFocus(Box(0, 0));
             INPUT keys[2] = {};
@@ -115,8 +65,15 @@ TEST_F(MainWindowTest, F1InAUnitFieldReachesHelp) {
             ::SendInput(2, keys, sizeof(INPUT));
         },
         [] {},
-        [&] { EXPECT_EQ(1u, SeamRecorder::s_opened.size()); },
+        [&] {
+            EXPECT_EQ(3u, SeamRecorder::s_opened.size()) << "F1 in a unit field";
+            for (const CString& opened : SeamRecorder::s_opened) {
+                EXPECT_EQ(HelpFileNextToProgram(), opened.GetString());
+            }
+            EXPECT_EQ(0, SeamRecorder::s_aboutCount);
+        },
     });
+    ::SetCurrentDirectoryW(previous);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // time, the four buttons, the keys that must not close it, and its results.
 #include "MainWindowFixture.h"
 
+#include <algorithm>
+
 #include "Canvas.h"
 #include "PageTable.h"
 
@@ -9,15 +11,13 @@ namespace {
 
 constexpr int kLengthPage = 2;
 
-std::vector<std::wstring> Labels(std::initializer_list<int> pages) {
-    std::vector<std::wstring> labels;
-    for (int page : pages) {
-        labels.emplace_back(unitora::PageAt(page)->tabLabel);
-    }
-    return labels;
+std::wstring MenuText(HMENU menu, int position) {
+    wchar_t text[64] = {};
+    ::GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+    return text;
 }
 
-TEST_F(MainWindowTest, DefaultOrderShowsEveryPageAsATabAndTheFirstPage) {
+TEST_F(MainWindowTest, OpensWithEveryPageAsATabAndTheFirstPageShown) {
     Run({[&] {
         EXPECT_EQ(L"Unitora", TextOf(Main().m_hWnd));
         const std::vector<std::wstring> texts = TabTexts();
@@ -27,31 +27,35 @@ TEST_F(MainWindowTest, DefaultOrderShowsEveryPageAsATabAndTheFirstPage) {
         }
         EXPECT_EQ(0, CurrentTab());
         EXPECT_EQ(std::vector<int>{0}, VisiblePages());
+        EXPECT_NE(0, Main().SendMessage(WM_GETICON, ICON_BIG));
+        EXPECT_NE(0, Main().SendMessage(WM_GETICON, ICON_SMALL));
     }});
 }
 
-TEST_F(MainWindowTest, StoredOrderGivesExactlyThoseTabsAndTheFirstOnesPage) {
-    app.m_tabOrder = {};
-    app.m_tabOrder[0] = unitora::PageAt(45)->tabLabel;
-    app.m_tabOrder[1] = unitora::PageAt(9)->tabLabel;
-    app.m_tabOrder[2] = unitora::PageAt(kLengthPage)->tabLabel;
+TEST_F(MainWindowTest, SystemMenuHasHelpAboutSeparatorThenMoveMinimizeClose) {
     Run({[&] {
-        EXPECT_EQ(Labels({45, 9, kLengthPage}), TabTexts());
-        EXPECT_EQ(std::vector<int>{45}, VisiblePages());
+        const HMENU menu = ::GetSystemMenu(Main().m_hWnd, FALSE);
+        ASSERT_NE(nullptr, menu);
+        // Wine adds entries of its own after the standard ones.
+        ASSERT_GE(::GetMenuItemCount(menu), 6);
+        EXPECT_EQ(L"ヘルプ\tF1", MenuText(menu, 0));
+        EXPECT_EQ(99u, ::GetMenuItemID(menu, 0));
+        EXPECT_EQ(L"バージョン情報...\tF10", MenuText(menu, 1));
+        EXPECT_EQ(16u, ::GetMenuItemID(menu, 1));
+        EXPECT_NE(0u, ::GetMenuState(menu, 2, MF_BYPOSITION) & MF_SEPARATOR);
+        EXPECT_EQ(static_cast<UINT>(SC_MOVE), ::GetMenuItemID(menu, 3));
+        EXPECT_EQ(static_cast<UINT>(SC_MINIMIZE), ::GetMenuItemID(menu, 4));
+        EXPECT_EQ(static_cast<UINT>(SC_CLOSE), ::GetMenuItemID(menu, 5));
     }});
 }
 
-TEST_F(MainWindowTest, SelectingATabShowsExactlyItsPage) {
+TEST_F(MainWindowTest, TabsShowOnePageAtATimeAndKeepTypedValues) {
     Run({[&] {
         for (int tab : {5, 45, 0, 17}) {
             SelectTab(tab);
             EXPECT_EQ(std::vector<int>{tab}, VisiblePages()) << "tab " << tab;
         }
-    }});
-}
 
-TEST_F(MainWindowTest, TypedValuesSurviveTabSwitchesAndRearranging) {
-    Run({[&] {
         SelectTab(kLengthPage);
         const std::vector<std::wstring> initial = BoxTexts(kLengthPage);
         const HWND box = Box(kLengthPage, 1);
@@ -64,23 +68,22 @@ TEST_F(MainWindowTest, TypedValuesSurviveTabSwitchesAndRearranging) {
         SelectTab(kLengthPage);
         EXPECT_EQ(typed, BoxTexts(kLengthPage));
 
-        app.m_tabOrder = {};
-        app.m_tabOrder[0] = unitora::PageAt(7)->tabLabel;
-        Main().ArrangePages();
-        app.m_tabOrder = app.m_defaultTabs;
-        Main().ArrangePages();
-        EXPECT_EQ(typed, BoxTexts(kLengthPage));
-    }});
-}
-
-TEST_F(MainWindowTest, RearrangingMakesTheFirstTabCurrent) {
-    Run({[&] {
+        // Rearranged: the first tab becomes current, whichever was before;
+        // the length page is hidden and shown again without losing its values.
         SelectTab(12);
         std::reverse(app.m_tabOrder.begin(), app.m_tabOrder.end());
         Main().ArrangePages();
         EXPECT_EQ(0, CurrentTab());
-        EXPECT_EQ(Labels({45}), std::vector<std::wstring>{TabTexts().front()});
+        EXPECT_EQ(unitora::PageAt(45)->tabLabel, TabTexts().front());
         EXPECT_EQ(std::vector<int>{45}, VisiblePages());
+        app.m_tabOrder = {};
+        app.m_tabOrder[0] = unitora::PageAt(7)->tabLabel;
+        Main().ArrangePages();
+        EXPECT_EQ(std::vector<int>{7}, VisiblePages());
+        app.m_tabOrder = app.m_defaultTabs;
+        Main().ArrangePages();
+        SelectTab(kLengthPage);
+        EXPECT_EQ(typed, BoxTexts(kLengthPage));
     }});
 }
 
@@ -101,24 +104,12 @@ TEST_F(MainWindowTest, EveryTabHiddenLeavesTheButtonsWorking) {
             ::SendMessageW(Item(IDC_EXIT_BUTTON), BM_CLICK, 0, 0);
         },
     });
-    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(1, result) << "the exit button ends with 1";
 }
 
-TEST_F(MainWindowTest, ExitButtonEndsWithOne) {
-    EXPECT_EQ(1, Run({[&] { ::SendMessageW(Item(IDC_EXIT_BUTTON), BM_CLICK, 0, 0); }}));
-}
-
-TEST_F(MainWindowTest, CloseRequestEndsWithTwo) {
-    EXPECT_EQ(2, Run({[&] { Main().SendMessage(WM_CLOSE); }}));
-}
-
-TEST_F(MainWindowTest, SystemMenuCloseEndsWithTwo) {
-    EXPECT_EQ(2, Run({[&] { Main().SendMessage(WM_SYSCOMMAND, SC_CLOSE); }}));
-}
-
-// The script closes the window with WM_CLOSE (result 2) after its last
-// step; Enter would have ended it with the exit button's or OK's result.
-TEST_F(MainWindowTest, EnterAndEscapeLeaveTheMainWindowOpen) {
+// Enter or Escape would have ended the window with 1 (the exit button, or
+// OK) or 2 before the last step's close request.
+TEST_F(MainWindowTest, EnterAndEscapeLeaveItOpenAndACloseRequestEndsWithTwo) {
     bool stillOpen = true;
     const auto pressBoth = [&](HWND focus) {
         ::SetFocus(focus);
@@ -126,6 +117,7 @@ TEST_F(MainWindowTest, EnterAndEscapeLeaveTheMainWindowOpen) {
         PressKey(focus, VK_ESCAPE);
     };
     const auto checkOpen = [&] { stillOpen = stillOpen && Main().IsWindowVisible(); };
+    bool closeRequested = false;
     const INT_PTR result = Run({
         [&] { pressBoth(Item(IDC_CUSTOMIZE_BUTTON)); },
         checkOpen,
@@ -135,16 +127,14 @@ TEST_F(MainWindowTest, EnterAndEscapeLeaveTheMainWindowOpen) {
         checkOpen,
         [&] { pressBoth(Box(0, 0)); },
         checkOpen,
+        [&] {
+            closeRequested = true;
+            Main().SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+        },
     });
     EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(closeRequested);
     EXPECT_EQ(2, result);
-}
-
-TEST_F(MainWindowTest, WindowHasBigAndSmallIcons) {
-    Run({[&] {
-        EXPECT_NE(0, Main().SendMessage(WM_GETICON, ICON_BIG));
-        EXPECT_NE(0, Main().SendMessage(WM_GETICON, ICON_SMALL));
-    }});
 }
 
 TEST_F(MainWindowTest, ButtonsAreOwnerDrawnAndShowTheHoverColour) {
