@@ -63,9 +63,6 @@ TEST_F(TabPagesOf, FirstEmptySlotEndsTheTabs) {
     order[0] = defaults[3];
     order[2] = defaults[4];
     EXPECT_EQ(TabPages(order, defaults), (std::vector<int>{3}));
-}
-
-TEST_F(TabPagesOf, EmptyOrderHasNoTabs) {
     EXPECT_TRUE(TabPages(TabSlots{}, defaults).empty());
 }
 
