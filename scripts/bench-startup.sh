@@ -25,21 +25,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" --target unitora minimal-dialog
 
-program_pid=
-finish() {
-    if [ -n "$program_pid" ]; then
-        kill "$program_pid" 2>/dev/null || true
-        wait "$program_pid" 2>/dev/null || true
-    fi
-    wineserver -w 2>/dev/null || true
-    stop_private_xvfb
-}
-trap finish EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-
-start_private_xvfb
-prepare_unitora_prefix "$(unitora_data_dir)/screenshot-prefix" no
+start_private_session
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
@@ -48,15 +34,15 @@ time_to_window() {
     local start elapsed
     start=$(now_ms)
     wine "$1" &
-    program_pid=$!
-    if ! wait_for_window "$2" "$program_pid" 60; then
+    UNITORA_PROGRAM_PID=$!
+    if ! wait_for_window "$2" "$UNITORA_PROGRAM_PID" 60; then
         echo "bench: \"$2\" did not appear" >&2
         return 1
     fi
     elapsed=$(($(now_ms) - start))
-    kill "$program_pid"
-    wait "$program_pid" 2>/dev/null || true
-    program_pid=
+    kill "$UNITORA_PROGRAM_PID"
+    wait "$UNITORA_PROGRAM_PID" 2>/dev/null || true
+    UNITORA_PROGRAM_PID=
     echo "$elapsed"
 }
 

@@ -57,26 +57,10 @@ if [ -z "$screenshot" ]; then
     exec wine "$program"
 fi
 
-program_pid=
-# Ends what this script started, by process id: the program, then (once the
-# prefix's Wine session has wound down by itself) the X server.
-finish() {
-    if [ -n "$program_pid" ]; then
-        kill "$program_pid" 2>/dev/null || true
-        wait "$program_pid" 2>/dev/null || true
-        wineserver -w 2>/dev/null || true
-    fi
-    stop_private_xvfb
-}
-trap finish EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-
-start_private_xvfb
-prepare_unitora_prefix "$(unitora_data_dir)/screenshot-prefix" no
+start_private_session
 wine "$program" &
-program_pid=$!
-if ! wait_for_window Unitora "$program_pid" 60; then
+UNITORA_PROGRAM_PID=$!
+if ! wait_for_window Unitora "$UNITORA_PROGRAM_PID" 60; then
     echo "run: the main window \"Unitora\" did not appear" >&2
     exit 1
 fi

@@ -1,6 +1,24 @@
-# Shared by scripts/run.sh and scripts/bench-startup.sh (sourced, not run):
-# a Wine prefix of the user's own for running Unitora, a private Xvfb, and
-# waiting for a window to be shown.
+# shellcheck shell=bash
+# Shared by scripts/wine-run.sh, scripts/run.sh and scripts/bench-startup.sh
+# (sourced, not run): a Wine prefix for Unitora and its tests, a private
+# Xvfb, a private session of both for pictures and timings, and waiting for a
+# window to be shown.
+
+UNITORA_XVFB_PID=
+UNITORA_XVFB_DIR=
+# The prefix the Wine commands run in, once use_unitora_prefix has chosen it.
+UNITORA_SESSION_PREFIX=
+# A program started in the background in the private session, ended with it.
+UNITORA_PROGRAM_PID=
+
+# at_exit <command>: runs the command when the script ends, also on Ctrl-C
+# and TERM.
+at_exit() {
+    # shellcheck disable=SC2064  # the command is named now, run at the end
+    trap "$1" EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+}
 
 # The user's prefix root; UNITORA_WINE_PREFIX overrides the desktop prefix.
 unitora_data_dir() {
@@ -8,10 +26,10 @@ unitora_data_dir() {
 }
 
 # The prefix's registry settings: the Japanese dialog fonts map to the IPA
-# Gothic faces installed from Debian, as in the test prefix. Without a
-# window manager (a private Xvfb) Wine draws the window frames itself and
-# does not wait for a manager when a window is hidden: "Managed"="N". On a
-# desktop the window manager keeps the frames.
+# Gothic faces installed from Debian. Without a window manager (a private
+# Xvfb) Wine draws the window frames itself and does not wait for a manager
+# (about 2 s) whenever a window is hidden: "Managed"="N". On a desktop the
+# window manager keeps the frames.
 _unitora_prefix_settings() {
     local managed=$1
     echo 'Windows Registry Editor Version 5.00'
@@ -33,16 +51,22 @@ _unitora_prefix_settings() {
 REG
 }
 
-# prepare_unitora_prefix <dir> <managed: yes|no>: creates the prefix on
-# first use (about 15 s) and keeps its settings current. Exports WINEPREFIX
-# and the variables every Wine command here runs with.
-prepare_unitora_prefix() {
-    local prefix=$1 managed=$2
-    export WINEPREFIX=$prefix
+# use_unitora_prefix <dir>: exports WINEPREFIX and the variables every Wine
+# command here runs with.
+use_unitora_prefix() {
+    UNITORA_SESSION_PREFIX=$1
+    export WINEPREFIX=$1
     export WINEARCH=win64
     export WINEDEBUG="${WINEDEBUG:--all}"
     # No Mono or Gecko: creating the prefix would otherwise ask to download them.
     export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+}
+
+# prepare_unitora_prefix <dir> <managed: yes|no>: uses the prefix, creates it
+# on first use (about 15 s) and keeps its settings current.
+prepare_unitora_prefix() {
+    local prefix=$1 managed=$2
+    use_unitora_prefix "$prefix"
     if [ ! -f "$prefix/.unitora-ready" ]; then
         echo "Creating the Wine prefix $prefix (once, about 15 s)" >&2
         rm -rf -- "$prefix"
@@ -83,15 +107,38 @@ start_private_xvfb() {
 }
 
 stop_private_xvfb() {
-    if [ -n "${UNITORA_XVFB_PID:-}" ]; then
+    if [ -n "$UNITORA_XVFB_PID" ]; then
         kill "$UNITORA_XVFB_PID" 2>/dev/null || true
         wait "$UNITORA_XVFB_PID" 2>/dev/null || true
         UNITORA_XVFB_PID=
     fi
-    if [ -n "${UNITORA_XVFB_DIR:-}" ]; then
+    if [ -n "$UNITORA_XVFB_DIR" ]; then
         rm -rf -- "$UNITORA_XVFB_DIR"
         UNITORA_XVFB_DIR=
     fi
+}
+
+# start_private_session: a private Xvfb and the screenshot prefix beside the
+# user's, set up for a display without a window manager; both are ended when
+# the script ends, as is the program in UNITORA_PROGRAM_PID.
+start_private_session() {
+    at_exit end_private_session
+    start_private_xvfb
+    prepare_unitora_prefix "$(unitora_data_dir)/screenshot-prefix" no
+}
+
+# Ends what the private session started, by process id: the program, then
+# (once the prefix's Wine session has wound down by itself) the X server.
+end_private_session() {
+    if [ -n "$UNITORA_PROGRAM_PID" ]; then
+        kill "$UNITORA_PROGRAM_PID" 2>/dev/null || true
+        wait "$UNITORA_PROGRAM_PID" 2>/dev/null || true
+        UNITORA_PROGRAM_PID=
+    fi
+    if [ -n "$UNITORA_SESSION_PREFIX" ]; then
+        wineserver -w 2>/dev/null || true
+    fi
+    stop_private_xvfb
 }
 
 # shown_window_id <title>: the X window of a shown top-level window with
