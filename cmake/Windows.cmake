@@ -29,6 +29,7 @@ unitora_add_wine_test(unitora-portable-tests)
 # Framework, controls, shell and the program: add their libraries and test
 # programs below, each test program registered with unitora_add_wine_test().
 add_subdirectory(framework)
+add_subdirectory(tests/windows/support)
 add_subdirectory(tests/windows/framework)
 add_subdirectory(resources)
 add_subdirectory(controls)

@@ -5,45 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-void PumpPendingMessages() {
-    MSG msg{};
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)), L'\0');
-    const int copied = ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()) + 1);
-    text.resize(static_cast<size_t>(copied));
-    return text;
-}
-
-std::pair<DWORD, DWORD> SelectionOf(HWND edit) {
-    DWORD start = 0;
-    DWORD end = 0;
-    ::SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {start, end};
-}
-
-void TypeKeys(HWND window, std::wstring_view keys) {
-    for (wchar_t key : keys) {
-        ::SendMessageW(window, WM_CHAR, key, 1);
-    }
-}
-
-std::wstring ToolTipTextOf(const CWnd& owner, HWND control) {
-    wchar_t text[100] = L"";
-    TOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.hwnd = owner.m_hWnd;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = text;
-    ::SendMessageW(owner.GetToolTipWindow(), TTM_GETTEXTW, 100, reinterpret_cast<LPARAM>(&tool));
-    return text;
-}
-
 void PutOnClipboard(const wchar_t* text) {
     const size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
     HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);

@@ -3,27 +3,10 @@
 #pragma once
 
 #include "Framework.h"
+#include "TestSupport.h"
 
 #include <initializer_list>
-#include <string>
-#include <string_view>
-#include <utility>
 #include <vector>
-
-// Processes every message waiting in this thread's queue.
-void PumpPendingMessages();
-
-std::wstring TextOf(HWND window);
-
-// The selection of an edit box as {start, end}.
-std::pair<DWORD, DWORD> SelectionOf(HWND edit);
-
-// Sends each character as a keystroke would (WM_CHAR).
-void TypeKeys(HWND window, std::wstring_view keys);
-
-// The text a window's tooltip shows for one of its controls, asked the way
-// the tooltip asks when it is about to show.
-std::wstring ToolTipTextOf(const CWnd& owner, HWND control);
 
 // Replaces the clipboard's contents with text.
 void PutOnClipboard(const wchar_t* text);

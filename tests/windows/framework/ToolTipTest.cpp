@@ -1,6 +1,7 @@
 // Tooltips for child controls: which controls get a tool, the text request
 // reaching the dialog, and the tooltip window's lifetime.
 #include "DialogTemplateBuilder.h"
+#include "TestSupport.h"
 #include "TestWindows.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <commctrl.h>
 
 #include <cwchar>
-#include <string>
 
 namespace {
 
@@ -41,17 +41,6 @@ protected:
     }
 };
 
-std::wstring ToolText(HWND toolTip, HWND owner, HWND control) {
-    wchar_t text[80] = L"";
-    TOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.hwnd = owner;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = text;
-    ::SendMessageW(toolTip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
-    return text;
-}
-
 class ToolTipTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -72,12 +61,12 @@ TEST_F(ToolTipTest, EveryChildExceptTheLabelsGetsAToolAskingTheDialogForItsText)
     EXPECT_EQ(2, ::SendMessageW(m_hToolTip, TTM_GETTOOLCOUNT, 0, 0));
 
     HWND edit = ::GetDlgItem(m_dialog.m_hWnd, kEdit);
-    EXPECT_EQ(L"tip text", ToolText(m_hToolTip, m_dialog.m_hWnd, edit));
+    EXPECT_EQ(L"tip text", ToolTipTextOf(m_dialog, edit));
     EXPECT_EQ(1, m_dialog.m_nTextRequests);
     EXPECT_EQ(reinterpret_cast<UINT_PTR>(edit), m_dialog.m_lastToolId);
     EXPECT_NE(0u, m_dialog.m_lastFlags & TTF_IDISHWND);
 
-    EXPECT_EQ(L"", ToolText(m_hToolTip, m_dialog.m_hWnd, ::GetDlgItem(m_dialog.m_hWnd, kLabel)));
+    EXPECT_EQ(L"", ToolTipTextOf(m_dialog, ::GetDlgItem(m_dialog.m_hWnd, kLabel)));
     EXPECT_EQ(1, m_dialog.m_nTextRequests);
 }
 

@@ -26,21 +26,7 @@ protected:
 
     CMainDialog& Main() { return *static_cast<CMainDialog*>(AfxGetMainWnd()); }
 
-    std::vector<std::wstring> TabTexts() {
-        std::vector<std::wstring> texts;
-        const HWND tabs = ::GetDlgItem(Main().m_hWnd, IDC_TABS);
-        const int count = static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
-        for (int tab = 0; tab < count; ++tab) {
-            wchar_t text[64] = {};
-            TCITEMW item{};
-            item.mask = TCIF_TEXT;
-            item.pszText = text;
-            item.cchTextMax = 64;
-            ::SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
-            texts.emplace_back(text);
-        }
-        return texts;
-    }
+    std::vector<std::wstring> TabTexts() { return TabTextsOf(::GetDlgItem(Main().m_hWnd, IDC_TABS)); }
 
     void ExpectStored(const unitora::TabSlots& slots) {
         for (int slot = 0; slot < unitora::kTabSlotCount; ++slot) {

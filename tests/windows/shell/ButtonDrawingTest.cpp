@@ -7,6 +7,7 @@
 #include "Canvas.h"
 #include "IconButton.h"
 #include "ResourceIds.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -45,20 +46,6 @@ protected:
 BEGIN_MESSAGE_MAP(CButtonHost, CWnd)
     ON_BN_CLICKED(kButtonId, OnClicked)
 END_MESSAGE_MAP()
-
-// Processes messages until the condition holds or two seconds have passed.
-template <class Condition>
-bool PumpUntil(Condition condition) {
-    const ULONGLONG end = ::GetTickCount64() + 2000;
-    while (!condition() && ::GetTickCount64() < end) {
-        MSG msg{};
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(10);
-    }
-    return condition();
-}
 
 HICON ExitIcon() { return ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_EXIT)); }
 

@@ -14,22 +14,6 @@ INT_PTR MainWindowTest::Run(std::vector<ModalScript::Step> steps) {
     return result;
 }
 
-std::vector<std::wstring> MainWindowTest::TabTexts() {
-    std::vector<std::wstring> texts;
-    const HWND tabs = Item(IDC_TABS);
-    const int count = static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
-    for (int tab = 0; tab < count; ++tab) {
-        wchar_t text[64] = {};
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = 64;
-        ::SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
-        texts.emplace_back(text);
-    }
-    return texts;
-}
-
 int MainWindowTest::CurrentTab() { return static_cast<int>(::SendMessageW(Item(IDC_TABS), TCM_GETCURSEL, 0, 0)); }
 
 void MainWindowTest::SelectTab(int tab) {
@@ -59,12 +43,6 @@ std::vector<std::wstring> MainWindowTest::BoxTexts(int page) {
         texts.push_back(TextOf(Box(page, field)));
     }
     return texts;
-}
-
-void MainWindowTest::Type(HWND window, const std::wstring& keys) {
-    for (wchar_t key : keys) {
-        ::SendMessageW(window, WM_CHAR, key, 1);
-    }
 }
 
 void MainWindowTest::PressKey(HWND window, UINT virtualKey, bool systemKey) {

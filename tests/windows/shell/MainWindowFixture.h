@@ -26,7 +26,7 @@ protected:
     CMainDialog& Main() { return *dialog; }
     HWND Item(int id) { return ::GetDlgItem(dialog->m_hWnd, id); }
 
-    std::vector<std::wstring> TabTexts();
+    std::vector<std::wstring> TabTexts() { return TabTextsOf(Item(IDC_TABS)); }
     int CurrentTab();
     // Selects a tab as the user's click would: the selection moves, then
     // the tab control tells the main window.
@@ -38,8 +38,6 @@ protected:
     HWND Box(int page, size_t field);
     // Every unit field's text on a page, in reading order.
     std::vector<std::wstring> BoxTexts(int page);
-    // Sends the characters as keystrokes.
-    void Type(HWND window, const std::wstring& keys);
 
     // Posts a key press (down and up) as the keyboard would.
     void PressKey(HWND window, UINT virtualKey, bool systemKey = false);

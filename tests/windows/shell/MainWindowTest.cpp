@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, TabsShowOnePageAtATimeAndKeepTypedValues) {
         const std::vector<std::wstring> initial = BoxTexts(kLengthPage);
         const HWND box = Box(kLengthPage, 1);
         ::SendMessageW(box, EM_SETSEL, 0, -1);
-        Type(box, L"12");
+        TypeKeys(box, L"12");
         const std::vector<std::wstring> typed = BoxTexts(kLengthPage);
         EXPECT_NE(initial, typed) << "typing did not convert";
 

@@ -1,6 +1,6 @@
 #include "ShellTestSupport.h"
 
-#include <string>
+#include <commctrl.h>
 
 namespace {
 
@@ -103,22 +103,17 @@ void CALLBACK ModalScript::OnTick(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-bool PumpUntil(const std::function<bool()>& condition) {
-    const ULONGLONG end = ::GetTickCount64() + 2000;
-    while (!condition() && ::GetTickCount64() < end) {
-        MSG msg{};
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(10);
+std::vector<std::wstring> TabTextsOf(HWND tabs) {
+    std::vector<std::wstring> texts;
+    const int count = static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int tab = 0; tab < count; ++tab) {
+        wchar_t text[64] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = 64;
+        ::SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
+        texts.emplace_back(text);
     }
-    return condition();
-}
-
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)), L'\0');
-    const int copied = ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()) + 1);
-    text.resize(static_cast<size_t>(copied));
-    return text;
+    return texts;
 }

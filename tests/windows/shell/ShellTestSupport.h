@@ -1,6 +1,6 @@
 // Helpers for the shell's Wine tests: a private settings store, recorders
-// for the seams (shell-open, about box), and a script of steps that runs
-// inside the main window's modal loop.
+// for the seams (shell-open, about box), a script of steps that runs inside
+// the main window's modal loop, and the texts of the tabs.
 #pragma once
 
 #include <functional>
@@ -11,6 +11,7 @@
 #include "AboutBox.h"
 #include "ConverterApp.h"
 #include "ShellOpen.h"
+#include "TestSupport.h"
 
 // Points the profile functions at a registry key of the test's own, empty
 // at the start and deleted at the end.
@@ -77,7 +78,5 @@ private:
     UINT_PTR m_timer = 0;
 };
 
-// Processes messages until the condition holds or two seconds have passed.
-bool PumpUntil(const std::function<bool()>& condition);
-
-std::wstring TextOf(HWND window);
+// The texts of a tab control's tabs, in order.
+std::vector<std::wstring> TabTextsOf(HWND tabs);
