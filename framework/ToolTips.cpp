@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 namespace {
 
 constexpr int kStaticLabelId = 0xFFFF;
@@ -20,17 +22,31 @@ TOOLINFOW ChildTool(HWND owner, HWND child) {
 
 }  // namespace
 
+// A child window borrows the tooltip window of its top-level window when
+// that is one of ours and has one: a main window with many pages then has a
+// single tooltip window, not one per page.
+CWnd* CWnd::ToolTipHost() {
+    if ((GetStyle() & WS_CHILD) != 0) {
+        CWnd* top = FromHandlePermanent(::GetAncestor(m_hWnd, GA_ROOT));
+        if (top != nullptr && top != this && top->m_pToolTip) {
+            return top;
+        }
+    }
+    return this;
+}
+
 BOOL CWnd::EnableToolTips(BOOL enable) {
     if (m_hWnd == nullptr) {
         return FALSE;
     }
     if (!enable) {
-        if (m_pToolTip) {
-            m_pToolTip->SendMessage(TTM_ACTIVATE, FALSE);
+        if (HWND toolTip = GetToolTipWindow()) {
+            ::SendMessageW(toolTip, TTM_ACTIVATE, FALSE, 0);
         }
         return TRUE;
     }
-    if (!m_pToolTip) {
+    CWnd* host = ToolTipHost();
+    if (host == this && !m_pToolTip) {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
         ::InitCommonControlsEx(&controls);
         auto toolTip = std::make_unique<CWnd>();
@@ -41,18 +57,49 @@ BOOL CWnd::EnableToolTips(BOOL enable) {
         }
         m_pToolTip = std::move(toolTip);
     }
-    m_pToolTip->SendMessage(TTM_ACTIVATE, TRUE);
+    if (host != this) {
+        m_hSharedToolTip = host->m_pToolTip->m_hWnd;
+    }
+    const HWND toolTip = GetToolTipWindow();
+    ::SendMessageW(toolTip, TTM_ACTIVATE, TRUE, 0);
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (::GetDlgCtrlID(child) == kStaticLabelId) {
             continue;
         }
         TOOLINFOW tool = ChildTool(m_hWnd, child);
-        if (!m_pToolTip->SendMessage(TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
+        if (!::SendMessageW(toolTip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
             tool = ChildTool(m_hWnd, child);
-            m_pToolTip->SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+            ::SendMessageW(toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
     return TRUE;
 }
 
-HWND CWnd::GetToolTipWindow() const noexcept { return m_pToolTip ? m_pToolTip->m_hWnd : nullptr; }
+// Takes this window's tools out of the borrowed tooltip window, if that
+// still exists (a top-level window's owned tooltip may go before its
+// children do).
+void CWnd::RemoveSharedTools() noexcept {
+    const HWND toolTip = m_hSharedToolTip;
+    m_hSharedToolTip = nullptr;
+    if (toolTip == nullptr || !::IsWindow(toolTip)) {
+        return;
+    }
+    std::vector<UINT_PTR> ours;
+    const auto count = ::SendMessageW(toolTip, TTM_GETTOOLCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        if (::SendMessageW(toolTip, TTM_ENUMTOOLSW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tool)) &&
+            tool.hwnd == m_hWnd) {
+            ours.push_back(tool.uId);
+        }
+    }
+    for (UINT_PTR id : ours) {
+        TOOLINFOW tool = ChildTool(m_hWnd, reinterpret_cast<HWND>(id));
+        ::SendMessageW(toolTip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+HWND CWnd::GetToolTipWindow() const noexcept {
+    return m_pToolTip ? m_pToolTip->m_hWnd : m_hSharedToolTip;
+}

@@ -218,6 +218,7 @@ BOOL CWnd::DestroyWindow() {
 }
 
 void CWnd::OnNcDestroy() {
+    RemoveSharedTools();
     if (m_pToolTip && m_pToolTip->m_hWnd != nullptr) {
         m_pToolTip->DestroyWindow();
     }

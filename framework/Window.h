@@ -119,11 +119,14 @@ public:
     CMenu* GetSystemMenu(BOOL revert) const;
     void DragAcceptFiles(BOOL accept = TRUE) noexcept;
 
-    // Tooltips for the child controls: one tooltip window, owned by this
-    // object and destroyed with this window, with one tool per child whose ID
-    // is not 0xFFFF (static labels), identified by the child's handle and
-    // asking this window for its text (TTN_GETDISPINFOW through OnNotify).
-    // Children created later are added by calling it again.
+    // Tooltips for the child controls: one tool per child whose ID is not
+    // 0xFFFF (static labels), identified by the child's handle and asking
+    // this window for its text (TTN_GETDISPINFOW through OnNotify). Children
+    // created later are added by calling it again. The tools live in one
+    // tooltip window per top-level window: a child window (a page) whose
+    // top-level window already has one adds its tools there and takes them
+    // out again when it is destroyed; otherwise this object creates and owns
+    // a tooltip window that goes with this window.
     BOOL EnableToolTips(BOOL enable = TRUE);
     HWND GetToolTipWindow() const noexcept;
 
@@ -182,8 +185,12 @@ private:
     BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     BOOL RouteHelpRequest(LRESULT* result);
 
+    CWnd* ToolTipHost();
+    void RemoveSharedTools() noexcept;
+
     bool m_bCreatedHere = false;  // created by this object, so destroyed by it
-    std::unique_ptr<CWnd> m_pToolTip;
+    std::unique_ptr<CWnd> m_pToolTip;      // the tooltip window this object owns
+    HWND m_hSharedToolTip = nullptr;       // or the top-level window's, holding our tools
 };
 
 // Placement constants for SetWindowPos.

@@ -85,16 +85,34 @@ TEST_F(ToolTipTest, TheTooltipWindowGoesWithItsDialog) {
     EXPECT_FALSE(::IsWindow(m_hToolTip));
 }
 
-TEST_F(ToolTipTest, AChildDialogsTooltipGoesWithTheChildNotWithTheTopLevelWindow) {
+TEST_F(ToolTipTest, AChildDialogBorrowsTheTopLevelTooltipAndTakesItsToolsAlongWhenDestroyed) {
     DialogTemplateBuilder pageTemplate{WS_CHILD, 0, 0, 50, 20};
     pageTemplate.AddEdit(kEdit, 2, 2, 40, 12);
     CTipDialog page;
     ASSERT_TRUE(page.CreateIndirect(pageTemplate.Get(), &m_dialog));
-    HWND pageToolTip = page.GetToolTipWindow();
+    EXPECT_EQ(m_hToolTip, page.GetToolTipWindow());
+    const HWND pageEdit = ::GetDlgItem(page.m_hWnd, kEdit);
+    EXPECT_EQ(L"tip text", ToolTipTextOf(page, pageEdit));
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(pageEdit), page.m_lastToolId);
+    const auto toolsWithPage = ::SendMessageW(m_hToolTip, TTM_GETTOOLCOUNT, 0, 0);
+    page.DestroyWindow();
+    EXPECT_TRUE(::IsWindow(m_hToolTip));
+    EXPECT_EQ(toolsWithPage - 1, ::SendMessageW(m_hToolTip, TTM_GETTOOLCOUNT, 0, 0));
+}
+
+TEST(ToolTipOwnership, AChildOfAWindowWithoutTooltipsOwnsItsOwn) {
+    DialogTemplateBuilder hostTemplate{WS_POPUP, 0, 0, 120, 50};
+    CDialog host;
+    ASSERT_TRUE(host.CreateIndirect(hostTemplate.Get()));
+    DialogTemplateBuilder pageTemplate{WS_CHILD, 0, 0, 50, 20};
+    pageTemplate.AddEdit(kEdit, 2, 2, 40, 12);
+    CTipDialog page;
+    ASSERT_TRUE(page.CreateIndirect(pageTemplate.Get(), &host));
+    const HWND pageToolTip = page.GetToolTipWindow();
     ASSERT_NE(nullptr, pageToolTip);
     page.DestroyWindow();
     EXPECT_FALSE(::IsWindow(pageToolTip));
-    EXPECT_TRUE(::IsWindow(m_hToolTip));
+    host.DestroyWindow();
 }
 
 }  // namespace
