@@ -33,7 +33,10 @@ if [ "$(id -u)" -ne 0 ]; then
     as_root=(sudo)
 fi
 
+# With their recommended packages: Wine loads the X extension libraries it
+# recommends (render, input, cursors, randr ...) at run time, and the tests
+# are made with them present.
 echo "install-deps: installing ${missing[*]}"
 "${as_root[@]}" apt-get update
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y --no-install-recommends "${missing[@]}"
+    apt-get install -y "${missing[@]}"
