@@ -16,12 +16,9 @@ std::size_t MemoryBoxes::Slot(const UnitField& field) const {
 }
 
 std::size_t MemoryBoxes::Slot(int id) const {
-    const auto& fields = m_page.Record().fields;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].id == id) return i;
-    }
-    assert(false && "no such box");
-    return 0;
+    const int index = m_page.Record().FieldIndex(id);
+    assert(index >= 0 && "no such box");
+    return index >= 0 ? static_cast<std::size_t>(index) : 0;
 }
 
 void MemoryBoxes::Type(int id, std::wstring_view text) {

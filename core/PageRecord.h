@@ -89,6 +89,15 @@ struct PageRecord {
 
     // The separate base value, where there is one, is a double.
     bool HasSeparateBase() const { return baseFieldId == 0; }
+
+    // The position in fields of the field with this ID, or -1 when the page
+    // has none.
+    int FieldIndex(int id) const {
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (fields[i].id == id) return static_cast<int>(i);
+        }
+        return -1;
+    }
 };
 
 }  // namespace unitora

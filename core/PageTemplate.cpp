@@ -39,11 +39,9 @@ static_assert(ColumnLeft(3) + kEditWidth + kLabelGap + kLabelWidth <= kPageWidth
 static_assert(RowTop(8) + kEditHeight <= kPageHeight, "eight rows fit the page");
 
 const UnitField& FieldById(const PageRecord& record, int id) {
-    for (const UnitField& field : record.fields) {
-        if (field.id == id) return field;
-    }
-    assert(false && "focus order names a field the page does not have");
-    return record.fields.front();
+    const int index = record.FieldIndex(id);
+    assert(index >= 0 && "focus order names a field the page does not have");
+    return record.fields[index >= 0 ? static_cast<std::size_t>(index) : 0];
 }
 
 }  // namespace

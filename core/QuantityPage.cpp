@@ -13,14 +13,14 @@ QuantityPage::QuantityPage(const PageRecord& record) : m_record(record) {
     assert(record.exchangeOrder.empty() || record.exchangeOrder.size() == record.fields.size());
     for (std::size_t i = 0; i < record.fields.size(); ++i) {
         const int index = record.exchangeOrder.empty() ? static_cast<int>(i)
-                                                       : IndexOf(record.exchangeOrder[i]);
+                                                       : record.FieldIndex(record.exchangeOrder[i]);
         assert(index >= 0);
         m_exchangeOrder[i] = static_cast<unsigned char>(index);
     }
     if (record.HasSeparateBase()) {
         m_separateBase = record.defaultBase;
     } else {
-        m_baseIndex = IndexOf(record.baseFieldId);
+        m_baseIndex = record.FieldIndex(record.baseFieldId);
         assert(m_baseIndex >= 0);
         m_values[m_baseIndex] = Store(record.defaultBase);
     }
@@ -28,13 +28,6 @@ QuantityPage::QuantityPage(const PageRecord& record) : m_record(record) {
 
 DisplayPrecision QuantityPage::Precision() const {
     return m_record.width == Width::Single ? DisplayPrecision::Single : DisplayPrecision::Double;
-}
-
-int QuantityPage::IndexOf(int id) const {
-    for (std::size_t i = 0; i < m_record.fields.size(); ++i) {
-        if (m_record.fields[i].id == id) return static_cast<int>(i);
-    }
-    return -1;
 }
 
 double QuantityPage::Store(double value) const {
@@ -50,13 +43,13 @@ double QuantityPage::BaseValue() const {
 }
 
 double QuantityPage::StoredValue(int id) const {
-    const int index = IndexOf(id);
+    const int index = m_record.FieldIndex(id);
     assert(index >= 0);
     return m_values[index];
 }
 
 void QuantityPage::SetBaseFromInput(int id, double x) {
-    const int index = IndexOf(id);
+    const int index = m_record.FieldIndex(id);
     assert(index >= 0);
     const double base = m_record.fields[index].input.Apply(x);
     // A separate base value is a double; a base field has the page's width.

@@ -38,7 +38,7 @@ public:
 
     double BaseValue() const;
     double StoredValue(int id) const;
-    bool HasField(int id) const { return IndexOf(id) >= 0; }
+    bool HasField(int id) const { return m_record.FieldIndex(id) >= 0; }
 
     // Base value from x typed into field id, by that field's input conversion.
     void SetBaseFromInput(int id, double x);
@@ -59,7 +59,6 @@ public:
     void OnBoxChanged(PageBoxes& boxes, int id);
 
 private:
-    int IndexOf(int id) const;
     double Store(double value) const;
     double& BaseSlot();
 
