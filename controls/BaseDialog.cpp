@@ -32,11 +32,10 @@ CBaseDialog::CBaseDialog(UINT templateId, CWnd* pParent, BOOL systemMenu, BOOL c
     : CDialog(templateId, pParent),
       m_pOwnerWnd(pParent),
       m_bSystemMenu(systemMenu),
-      m_nTemplateID(templateId),
       m_bChildPage(childPage) {}
 
 BOOL CBaseDialog::CreateFromTemplate() {
-    return Create(LOWORD(m_nTemplateID), m_bChildPage ? nullptr : m_pOwnerWnd);
+    return Create(m_lpszTemplateName, m_bChildPage ? nullptr : m_pOwnerWnd);
 }
 
 // No DragAcceptFiles: nothing here acts on a dropped file, and a window that

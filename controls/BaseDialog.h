@@ -43,7 +43,6 @@ protected:
     BOOL m_bCloseEnabled = TRUE;
     CWnd* m_pOwnerWnd;
     BOOL m_bSystemMenu;
-    UINT m_nTemplateID;
     BOOL m_bChildPage;
 
 private:
