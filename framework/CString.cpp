@@ -23,14 +23,14 @@ std::wstring Digits(std::uint64_t magnitude, unsigned base, bool upperCase) {
     return digits;
 }
 
-struct FieldSpec {
+struct FieldFormat {
     bool leftAlign = false;
     bool zeroPad = false;
     size_t width = 0;
 };
 
 void AppendPadded(std::wstring& out, const std::wstring& sign, const std::wstring& body,
-                  const FieldSpec& field, bool numeric) {
+                  const FieldFormat& field, bool numeric) {
     const size_t length = sign.size() + body.size();
     const size_t padding = field.width > length ? field.width - length : 0;
     if (field.leftAlign) {
@@ -163,8 +163,8 @@ void CString::FormatList(const wchar_t* format, const FormatArgument* arguments,
             out += *p;
             continue;
         }
-        const wchar_t* const specStart = p;
-        FieldSpec field;
+        const wchar_t* const fieldStart = p;
+        FieldFormat field;
         for (++p; *p == L'-' || *p == L'0'; ++p) {
             (*p == L'-' ? field.leftAlign : field.zeroPad) = true;
         }
@@ -202,7 +202,7 @@ void CString::FormatList(const wchar_t* format, const FormatArgument* arguments,
             AppendPadded(out, L"", Digits(take().GetUnsigned(), 16, *p == L'X'), field, true);
             break;
         default:  // not a conversion we know: keep the text as written
-            out.append(specStart, *p == L'\0' ? p : p + 1);
+            out.append(fieldStart, *p == L'\0' ? p : p + 1);
             if (*p == L'\0') {
                 --p;
             }
