@@ -1,24 +1,12 @@
 #include "WinApp.h"
 
 #include "MessagePump.h"
+#include "ModulePath.h"
 #include "ThreadState.h"
 
 namespace {
 
 CWinApp* g_currentApp = nullptr;
-
-std::wstring ExecutableTitle() {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size()) {
-        path.resize(path.size() * 2);
-    }
-    path.resize(length);
-    const size_t nameStart = path.find_last_of(L"\\/:") + 1;  // npos + 1 == 0
-    std::wstring name = path.substr(nameStart);
-    const size_t extension = name.rfind(L'.');
-    return extension == std::wstring::npos ? name : name.substr(0, extension);
-}
 
 }  // namespace
 
@@ -48,7 +36,7 @@ BOOL CWinThread::ProcessMessageFilter(int, LPMSG) { return FALSE; }
 
 BOOL CWinThread::PreTranslateMessage(MSG* msg) { return unitora::framework::PreTranslateForWindows(*msg); }
 
-CWinApp::CWinApp(LPCWSTR appName) : m_exeName(ExecutableTitle()) {
+CWinApp::CWinApp(LPCWSTR appName) : m_exeName(GetPathTitle(GetModulePath()).View()) {
     m_appName = appName != nullptr ? appName : m_exeName;
     m_pszAppName = m_appName.c_str();
     m_pszExeName = m_exeName.c_str();

@@ -1,7 +1,7 @@
 // The running executable's path and the parts of a path the program uses.
 #pragma once
 
-#include "Framework.h"
+#include "CString.h"
 
 // The executable's full path, without trailing backslashes.
 CString GetModulePath();
