@@ -18,9 +18,12 @@
 #include <string>
 #include <vector>
 
+#include "PageTable.h"
+
 namespace unitora {
 
-inline constexpr int kTabSlotCount = 46;
+// One slot for every page.
+inline constexpr int kTabSlotCount = kPageCount;
 
 inline constexpr wchar_t kTabOrderSection[] = L"data";
 inline constexpr wchar_t kUnreadableSlotText[] = L"Err";
