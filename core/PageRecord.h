@@ -78,7 +78,7 @@ struct GroupFrame {
 
 struct PageRecord {
     const wchar_t* tabLabel;
-    unsigned templateId;
+    unsigned templateId;          // the page window's control ID in the main window
     Width width;                  // of every unit field
     int baseFieldId;              // field holding the base value; 0 when separate
     double defaultBase;

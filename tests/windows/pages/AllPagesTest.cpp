@@ -36,6 +36,7 @@ TEST(AllPagesTest, EveryPageOpensWithTheModelsDisplayAndConvertsAKeystroke) {
         const unitora::PageRecord& record = *unitora::PageAt(index);
         const std::unique_ptr<CQuantityDialog> page = CreatePageObject(index, &host);
         ASSERT_TRUE(page->CreateFromTemplate());
+        EXPECT_EQ(static_cast<int>(record.templateId), ::GetDlgCtrlID(page->m_hWnd));
         ModelPage model(record);
         ExpectSameTexts(page->m_hWnd, model);
 

@@ -36,9 +36,15 @@ END_MESSAGE_MAP()
 CQuantityDialog::CQuantityDialog(const unitora::PageRecord& record, CWnd* pParent)
     : CBaseDialog(record.templateId, pParent, TRUE, TRUE), m_page(record) {}
 
+// The page's template number becomes its window's control ID, so that the
+// main window (and anyone looking at its children) can tell the pages apart.
 BOOL CQuantityDialog::CreateFromTemplate() {
     const unitora::PageTemplate layout(m_page.Record());
-    return CreateIndirect(layout.Get(), m_pOwnerWnd);
+    if (!CreateIndirect(layout.Get(), m_pOwnerWnd)) {
+        return FALSE;
+    }
+    ::SetWindowLongPtrW(m_hWnd, GWLP_ID, static_cast<LONG_PTR>(m_page.Record().templateId));
+    return TRUE;
 }
 
 // The first write-out has happened in CBaseDialog::OnInitDialog.
