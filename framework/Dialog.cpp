@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include "DialogTemplate.h"
+#include "ExceptionBarrier.h"
 #include "MessagePump.h"
 #include "ThreadState.h"
 #include "WinApp.h"
@@ -91,7 +92,8 @@ INT_PTR CALLBACK FrameworkDialogProcedure(HWND window, UINT message, WPARAM wPar
     }
     auto* dialog = reinterpret_cast<CDialog*>(lParam);
     MessageScope scope(window, message, wParam, lParam);
-    return dialog->HandleInitDialog(window);
+    return unitora::framework::CallGuarded(window, message,
+                                           [&] { return LRESULT{dialog->HandleInitDialog(window)}; });
 }
 
 BOOL CDialog::HandleInitDialog(HWND window) {

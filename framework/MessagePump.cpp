@@ -1,5 +1,6 @@
 #include "MessagePump.h"
 
+#include "ExceptionBarrier.h"
 #include "ThreadState.h"
 #include "WinApp.h"
 #include "Window.h"
@@ -19,10 +20,17 @@ bool PreTranslateForWindows(MSG& msg) {
     return false;
 }
 
+// A filter or pre-translation that fails counts as having consumed the
+// message, so that it is not processed a second time.
 void PumpModalMessage(MSG& msg, int filterCode) {
     CWinApp* app = AfxGetApp();
-    const bool filtered = app != nullptr && app->ProcessMessageFilter(filterCode, &msg);
-    if (!filtered && !PreTranslateForWindows(msg)) {
+    bool consumed = true;
+    try {
+        consumed = (app != nullptr && app->ProcessMessageFilter(filterCode, &msg)) || PreTranslateForWindows(msg);
+    } catch (...) {
+        ReportEscapedException(msg.hwnd);
+    }
+    if (!consumed) {
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }

@@ -2,8 +2,10 @@
 // creation through the framework and the end of a window's life.
 #include "Window.h"
 
+#include "ExceptionBarrier.h"
 #include "ThreadState.h"
 
+using unitora::framework::CallGuarded;
 using unitora::framework::GetThreadState;
 using unitora::framework::MessageScope;
 using unitora::framework::ThreadState;
@@ -23,7 +25,13 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND && state.windowBeingCreated != nullptr) {
         CWnd* window = state.windowBeingCreated;
         state.windowBeingCreated = nullptr;
-        window->SubclassWindow(reinterpret_cast<HWND>(wParam));
+        const auto created = reinterpret_cast<HWND>(wParam);
+        try {
+            window->SubclassWindow(created);
+        } catch (...) {
+            unitora::framework::ReportEscapedException(created);
+            return 1;  // refuses the creation
+        }
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -245,9 +253,14 @@ LRESULT CALLBACK FrameworkWindowProcedure(HWND window, UINT message, WPARAM wPar
         return result;
     }
     MessageScope scope(window, message, wParam, lParam);
-    const LRESULT result = record.object->WindowProc(message, wParam, lParam);
+    const LRESULT result =
+        CallGuarded(window, message, [&] { return record.object->WindowProc(message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
-        record.object->OnNcDestroy();
+        // The object lets go of the window even when its handler failed.
+        CallGuarded(window, message, [&] {
+            record.object->OnNcDestroy();
+            return LRESULT{0};
+        });
     }
     return result;
 }

@@ -1,0 +1,51 @@
+// The barrier that keeps a C++ exception from unwinding through the
+// system's frames. Every place where the system calls into the framework (the
+// window and dialog procedures, the creation hook) and every place where the
+// framework's message loops call the program (message filter, pre-translation)
+// runs the program's code through CallGuarded. An exception that gets there
+// is reported to the user once, in a message box, and the message gets the
+// result that leaves its window in a sane state; the program runs on.
+//
+// The data exchange's own abort never gets here: UpdateData catches it.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+
+namespace unitora::framework {
+
+// The result a message gets when its handler failed: creation is refused
+// (WM_NCCREATE, WM_CREATE), a paint is marked done so that it is not asked
+// for again at once, everything else gets 0.
+LRESULT ResultAfterFailure(HWND window, UINT message) noexcept;
+
+// Reports the exception being handled (call it from a catch block). While a
+// report is on screen, further failures are not shown on top of it.
+void ReportEscapedException(HWND owner) noexcept;
+
+// Runs call(); when it throws, reports the exception and returns
+// ResultAfterFailure(window, message).
+template <class Call>
+LRESULT CallGuarded(HWND window, UINT message, Call&& call) noexcept {
+    try {
+        return call();
+    } catch (...) {
+        ReportEscapedException(window);
+        return ResultAfterFailure(window, message);
+    }
+}
+
+}  // namespace unitora::framework
+
+// How a failure is shown: a message box by default; tests replace it to see
+// the report without a box to close. what is the exception's own text, or
+// null when it has none.
+using ExceptionReportFunction = void (*)(HWND owner, const char* what);
+
+ExceptionReportFunction SetExceptionReport(ExceptionReportFunction report) noexcept;
+
+// The message box itself.
+void ShowExceptionReportMessageBox(HWND owner, const char* what);
+
+extern const wchar_t kExceptionReportText[];
