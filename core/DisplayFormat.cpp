@@ -37,7 +37,8 @@ std::size_t WriteExponent(int exponent, char* out) {
 
 }  // namespace
 
-std::size_t FormatDisplay(double value, DisplayPrecision precisionKind, char* out) {
+std::size_t FormatDisplay(double value, DisplayPrecision precisionKind, std::span<char, kMaxDisplayLength> buffer) {
+    char* const out = buffer.data();
     if (!std::isfinite(value)) return WriteNonFinite(value, out);
     std::size_t n = 0;
     if (std::signbit(value)) {

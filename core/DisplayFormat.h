@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 
 namespace unitora {
@@ -20,9 +21,9 @@ enum class DisplayPrecision : int { Single = 6, Double = 15 };
 // "-1.23456789012345e-308" is 22 characters.
 constexpr std::size_t kMaxDisplayLength = 22;
 
-// Writes the text into buffer (at least kMaxDisplayLength characters, no
-// terminator) and returns its length.
-std::size_t FormatDisplay(double value, DisplayPrecision precision, char* buffer);
+// Writes the text into buffer (no terminator) and returns its length. The
+// buffer's type carries its size, so a buffer too short does not compile.
+std::size_t FormatDisplay(double value, DisplayPrecision precision, std::span<char, kMaxDisplayLength> buffer);
 
 std::wstring FormatDisplay(double value, DisplayPrecision precision);
 

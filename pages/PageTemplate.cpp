@@ -38,6 +38,13 @@ constexpr short RowTop(int row) { return static_cast<short>(kTopMargin + (row - 
 static_assert(ColumnLeft(3) + kEditWidth + kLabelGap + kLabelWidth <= kPageWidth, "three columns fit the page");
 static_assert(RowTop(8) + kEditHeight <= kPageHeight, "eight rows fit the page");
 
+// Field IDs become control IDs, which a template holds as WORDs, and 0xFFFF
+// belongs to the labels; the catalogue's tests keep every field ID in range.
+WORD ControlId(int id) {
+    assert(id > 0 && id < kStaticId && "a field ID must fit a dialog template");
+    return static_cast<WORD>(id);
+}
+
 const UnitField& FieldById(const PageRecord& record, int id) {
     const int index = record.FieldIndex(id);
     assert(index >= 0 && "focus order names a field the page does not have");
@@ -71,7 +78,7 @@ PageTemplate::PageTemplate(const PageRecord& record) {
     const auto addField = [&](const UnitField& field) {
         const short left = ColumnLeft(field.column);
         const short top = RowTop(field.row);
-        AddControl(kEditAtom, static_cast<WORD>(field.id), L"",
+        AddControl(kEditAtom, ControlId(field.id), L"",
                    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL,
                    {left, top, kEditWidth, kEditHeight});
         AddControl(kStaticAtom, kStaticId, field.label, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT,

@@ -111,6 +111,7 @@ TEST(CataloguePages, FieldsAreUniqueAndPlaced) {
         std::set<std::pair<int, int>> places;
         for (const UnitField& field : page.fields) {
             SCOPED_TRACE(field.id);
+            EXPECT_TRUE(field.id > 0 && field.id < 0xFFFF) << "not a control ID of its own";
             EXPECT_GE(field.column, 1);
             EXPECT_GE(field.row, 1);
             EXPECT_TRUE(places.insert({field.column, field.row}).second) << "place taken twice";
