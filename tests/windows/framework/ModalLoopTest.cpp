@@ -174,9 +174,11 @@ TEST_F(ModalLoopTest, KeysInAChildDialogAreNavigatedByThatDialog) {
     pageTemplate.AddEdit(kEdit, 5, 5, 60, 12).AddEdit(kEdit + 1, 5, 20, 60, 12);
     CPageDialog page;
     HWND focusAfterTab = nullptr;
+    HWND second = nullptr;
     m_dialog.m_steps.push_back([&](CScriptedDialog& dialog) {
         ASSERT_TRUE(page.CreateIndirect(pageTemplate.Get(), &dialog));
         HWND first = ::GetDlgItem(page.m_hWnd, kEdit);
+        second = ::GetDlgItem(page.m_hWnd, kEdit + 1);
         ::SetFocus(first);
         ::PostMessageW(first, WM_KEYDOWN, VK_TAB, 1);
         ::PostMessageW(first, WM_KEYDOWN, VK_ESCAPE, 1);
@@ -195,7 +197,7 @@ TEST_F(ModalLoopTest, KeysInAChildDialogAreNavigatedByThatDialog) {
     EXPECT_EQ(0, m_dialog.m_nCancelCalls);
     EXPECT_EQ(0, m_dialog.m_nOkCalls);
     EXPECT_EQ(nullptr, page.m_hWnd);  // went with its parent
-    EXPECT_NE(nullptr, focusAfterTab);
+    EXPECT_EQ(second, focusAfterTab) << "Tab moves to the page's next box";
 }
 
 // F1 is a real key press: the system turns it into WM_HELP for the focused
