@@ -62,6 +62,19 @@ use_unitora_prefix() {
     export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 }
 
+# install_wine_symbol_font <prefix>: Wine draws the caption buttons, scroll
+# bar arrows and check marks with glyphs of its symbol font, Marlett. Debian's
+# Wine does not find the copy in its data folder (fonts-wine), so it would
+# fall back to an ordinary font and show the letters "0", "1" and "r" on the
+# caption buttons; a copy among the prefix's fonts is found.
+install_wine_symbol_font() {
+    local fonts="$1/drive_c/windows/Fonts" font=/usr/share/wine/fonts/marlett.ttf
+    if [ -f "$font" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+        mkdir -p -- "$fonts"
+        cp -- "$font" "$fonts/"
+    fi
+}
+
 # prepare_unitora_prefix <dir> <managed: yes|no>: uses the prefix, creates it
 # on first use (about 15 s) and keeps its settings current.
 prepare_unitora_prefix() {
@@ -75,6 +88,7 @@ prepare_unitora_prefix() {
         wineserver -w
         touch "$prefix/.unitora-ready"
     fi
+    install_wine_symbol_font "$prefix"
     if ! _unitora_prefix_settings "$managed" | cmp -s - "$prefix/.unitora-settings"; then
         # regedit reads names beyond ASCII only from UTF-16LE with a byte-order mark.
         { printf '\xff\xfe'; _unitora_prefix_settings "$managed" | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE; } \
