@@ -74,10 +74,6 @@ bool QuantityPage::Exchange(FieldExchange& visitor) {
 
 void QuantityPage::InitialDisplay(PageBoxes& boxes) {
     boxes.WriteOut();
-    CompleteInitialDisplay(boxes);
-}
-
-void QuantityPage::CompleteInitialDisplay(PageBoxes& boxes) {
     boxes.ReadBack();
     Recalculate();
     boxes.WriteOut();

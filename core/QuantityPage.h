@@ -49,11 +49,9 @@ public:
     // when the visitor aborted.
     bool Exchange(FieldExchange& visitor);
 
-    // The initial display: write-out of the construction values, then
-    // CompleteInitialDisplay. A window whose creation already performed the
-    // first write-out calls CompleteInitialDisplay alone.
+    // The initial display: write-out of the construction values, their
+    // read-back, a recalculation and a second write-out.
     void InitialDisplay(PageBoxes& boxes);
-    void CompleteInitialDisplay(PageBoxes& boxes);
 
     // The conversion cycle of field id after its box changed.
     void OnBoxChanged(PageBoxes& boxes, int id);

@@ -1,5 +1,6 @@
 #include "QuantityDialog.h"
 
+#include "MemoryBoxes.h"
 #include "PageTemplate.h"
 
 namespace {
@@ -47,10 +48,15 @@ BOOL CQuantityDialog::CreateFromTemplate() {
     return TRUE;
 }
 
-// The first write-out has happened in CBaseDialog::OnInitDialog.
+// The initial display (write-out of the construction values, their
+// read-back and a recalculation) runs on the page's texts in memory, which
+// follow the same rules as the boxes; the first data exchange then writes its
+// result into the boxes at once. That spares every page a read-back and a
+// second write-out of all its boxes at start-up.
 BOOL CQuantityDialog::OnInitDialog() {
+    unitora::MemoryBoxes texts(m_page, [this](int) { ShowNumberPrompt(m_hWnd); });
+    m_page.InitialDisplay(texts);
     CBaseDialog::OnInitDialog();
-    m_page.CompleteInitialDisplay(*this);
     return TRUE;
 }
 
