@@ -8,6 +8,8 @@ packages=(
     build-essential cmake ninja-build
     libgtest-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev
+    # the catalogue's factors are checked against an independent unit database
+    units
     # Windows tree
     gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     # running under Wine: wine provides /usr/bin/wine, wine64 the 64-bit loader
