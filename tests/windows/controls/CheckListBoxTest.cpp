@@ -45,7 +45,9 @@ protected:
 
 // Rows 0 and 2 light blue, 1 and 3 white; the selected row green, with a
 // dotted focus rectangle on its second line from the edge, not the first.
+// The check box cell shows each row's check.
 TEST_F(CheckListTest, RowsAlternateTheirColoursAndTheSelectedOneIsGreenWithItsFocusOnePixelIn) {
+    m_list.SetCheck(3, 1);
     const int height = m_list.GetItemHeight(0);
     Canvas canvas(180, 4 * height);
     const COLORREF colours[] = {kBlue, kWhite, kGreen, kWhite};
@@ -64,14 +66,6 @@ TEST_F(CheckListTest, RowsAlternateTheirColoursAndTheSelectedOneIsGreenWithItsFo
             EXPECT_EQ(insideWidth, canvas.Count(colours[row], inside)) << "row " << row;
         }
     }
-}
-
-TEST_F(CheckListTest, TheCheckBoxCellShowsTheCheck) {
-    m_list.SetCheck(3, 1);
-    const int height = m_list.GetItemHeight(0);
-    Canvas canvas(180, 4 * height);
-    PaintRow(canvas, 1, 0);
-    PaintRow(canvas, 3, 0);
     const RECT unchecked{0, height, height, 2 * height};
     const RECT checked{0, 3 * height, height, 4 * height};
     EXPECT_NE(canvas.Count(kWhite, unchecked), canvas.Count(kWhite, checked));

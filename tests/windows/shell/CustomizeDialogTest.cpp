@@ -3,8 +3,10 @@
 // window's button to the stored order and the next start.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
-#include <optional>
+#include <ostream>
 
 #include "CustomizeDialog.h"
 #include "PageTable.h"
@@ -21,15 +23,6 @@ struct Row {
 };
 
 void PrintTo(const Row& row, std::ostream* out) { *out << "{" << row.page << ", " << row.check << "}"; }
-
-int PageOfLabel(const std::wstring& label) {
-    for (int page = 0; page < unitora::kPageCount; ++page) {
-        if (label == unitora::PageAt(page)->tabLabel) {
-            return page;
-        }
-    }
-    return -1;
-}
 
 unitora::TabSlots OrderOf(const std::vector<int>& pages) {
     unitora::TabSlots order;
@@ -62,7 +55,8 @@ protected:
         CString text;
         for (int index = 0; index < list.GetCount(); ++index) {
             list.GetText(index, text);
-            rows.push_back({PageOfLabel(std::wstring(text.View())), list.GetCheck(index)});
+            const auto label = std::find(app.m_defaultTabs.begin(), app.m_defaultTabs.end(), text.View());
+            rows.push_back({static_cast<int>(label - app.m_defaultTabs.begin()), list.GetCheck(index)});
         }
         return rows;
     }
@@ -71,8 +65,7 @@ protected:
     std::unique_ptr<CCustomizeDialog> dialog;
 };
 
-// What a step does: select a row (-1: none), press a button, or toggle the
-// selected row's check with the space key.
+// A step: select a row, press a button, or the space key in the list.
 enum class Op { Select, SelectAll, ClearAll, Up, Down, Space, OK, Cancel };
 
 struct Step {
@@ -86,58 +79,47 @@ struct ListCase {
     std::vector<Row> head;  // the first rows afterwards
     int checked;            // how many rows are checked afterwards
     int selection;
-    std::optional<std::vector<int>> order;  // the tab order afterwards, when it changes
+    std::vector<int> order;  // the tab order afterwards
 };
 
-// Every case starts from three visible tabs, pages 45, 9 and 2.
+// Every case starts from three visible tabs: pages 45, 9 and 2.
 const std::vector<int> kVisible{45, 9, 2};
-const std::vector<Row> kFilled{{45, 1}, {9, 1}, {2, 1}, {0, 0}, {1, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0}, {10, 0}};
+const std::vector<Row> kFilled{{45, 1}, {9, 1}, {2, 1}, {0, 0}, {1, 0}, {3, 0},
+                               {4, 0},  {5, 0}, {6, 0}, {7, 0}, {8, 0}, {10, 0}};
 
 std::vector<ListCase> ListCases() {
-    std::vector<Row> allChecked = kFilled;
-    std::vector<Row> noneChecked = kFilled;
-    for (size_t row = 0; row < kFilled.size(); ++row) {
-        allChecked[row].check = 1;
-        noneChecked[row].check = 0;
+    std::vector<Row> cleared = kFilled;
+    for (Row& row : cleared) {
+        row.check = 0;
     }
     return {
-        {"VisibleFirstThenHiddenInPageOrder", {}, kFilled, 3, -1, std::nullopt},
-        {"SelectAllChecksEveryRowWhereverItStands",
-         {{Op::Select, 3}, {Op::Up}, {Op::SelectAll}},
-         {{45, 1}, {9, 1}, {0, 1}, {2, 1}, {1, 1}},
-         46,
-         2,
-         std::nullopt},
-        {"ClearAll", {{Op::ClearAll}}, noneChecked, 0, -1, std::nullopt},
-        {"UpAtTheTopMovesNothing", {{Op::Select, 0}, {Op::Up}}, kFilled, 3, 0, std::nullopt},
-        {"DownAtTheBottomMovesNothing", {{Op::Select, 45}, {Op::Down}}, kFilled, 3, 45, std::nullopt},
-        {"WithoutSelectionNothingMoves", {{Op::Up}, {Op::Down}}, kFilled, 3, -1, std::nullopt},
+        {"VisibleFirstThenHiddenInPageOrder", {}, kFilled, 3, -1, kVisible},
+        {"SelectAllChecksEveryRowWhereverItStands", {{Op::Select, 3}, {Op::Up}, {Op::SelectAll}},
+         {{45, 1}, {9, 1}, {0, 1}, {2, 1}, {1, 1}}, 46, 2, kVisible},
+        {"ClearAll", {{Op::ClearAll}}, cleared, 0, -1, kVisible},
+        {"UpAtTheTopMovesNothing", {{Op::Select, 0}, {Op::Up}}, kFilled, 3, 0, kVisible},
+        {"DownAtTheBottomMovesNothing", {{Op::Select, 45}, {Op::Down}}, kFilled, 3, 45, kVisible},
+        {"WithoutSelectionNothingMoves", {{Op::Up}, {Op::Down}}, kFilled, 3, -1, kVisible},
         {"UpTakesTheChecksAlong", {{Op::Select, 3}, {Op::Up}}, {{45, 1}, {9, 1}, {0, 0}, {2, 1}, {1, 0}}, 3, 2,
-         std::nullopt},
-        {"DownTakesTheChecksAlong",
-         {{Op::Select, 1}, {Op::Down}, {Op::Down}},
-         {{45, 1}, {2, 1}, {0, 0}, {9, 1}, {1, 0}},
-         3,
-         3,
-         std::nullopt},
+         kVisible},
+        {"DownTakesTheChecksAlong", {{Op::Select, 1}, {Op::Down}, {Op::Down}},
+         {{45, 1}, {2, 1}, {0, 0}, {9, 1}, {1, 0}}, 3, 3, kVisible},
         {"OkStoresTheCheckedRowsInListOrder",
          {{Op::Select, 4}, {Op::Space}, {Op::Up}, {Op::Up}, {Op::Select, 0}, {Op::Space}, {Op::OK}},
-         {{45, 0}, {9, 1}, {1, 1}, {2, 1}, {0, 0}},
-         3,
-         0,
-         std::vector<int>{9, 1, 2}},
-        {"CancelStoresNothing", {{Op::ClearAll}, {Op::Cancel}}, noneChecked, 0, -1, kVisible},
+         {{45, 0}, {9, 1}, {1, 1}, {2, 1}, {0, 0}}, 3, 0, {9, 1, 2}},
+        {"CancelStoresNothing", {{Op::ClearAll}, {Op::Cancel}}, cleared, 0, -1, kVisible},
     };
 }
 
 std::string NameOf(const ::testing::TestParamInfo<ListCase>& info) { return info.param.name; }
+
+void PrintTo(const ListCase& test, std::ostream* out) { *out << test.name; }
 
 class ListOperation : public CustomizeDialogTest, public ::testing::WithParamInterface<ListCase> {};
 
 TEST_P(ListOperation, LeavesTheListAndTheOrderAsExpected) {
     const ListCase& test = GetParam();
     Open(kVisible);
-    const unitora::TabSlots before = app.m_tabOrder;
     for (const Step& step : test.steps) {
         switch (step.op) {
         case Op::Select: ::SendMessageW(List(), LB_SETCURSEL, static_cast<WPARAM>(step.row), 0); break;
@@ -158,7 +140,7 @@ TEST_P(ListOperation, LeavesTheListAndTheOrderAsExpected) {
     EXPECT_EQ(test.head, std::vector<Row>(rows.begin(), rows.begin() + static_cast<long>(test.head.size())));
     EXPECT_EQ(test.checked, std::count_if(rows.begin(), rows.end(), [](const Row& row) { return row.check == 1; }));
     EXPECT_EQ(test.selection, Selection());
-    EXPECT_EQ(test.order ? OrderOf(*test.order) : before, app.m_tabOrder);
+    EXPECT_EQ(OrderOf(test.order), app.m_tabOrder);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ListOperation, ::testing::ValuesIn(ListCases()), NameOf);
@@ -196,87 +178,66 @@ TEST_F(CustomizeDialogTest, AHeldMoveButtonRepeatsFromTheThirdTickAndClicksOnRel
 }
 
 // From the main window's button to the stored order and the next start,
-// the way a user (or another program) drives it: clicks, row selections and
-// the space key, all as window messages.
+// driven as a user or another program would: clicks, row selections and the
+// space key, as window messages.
 TEST(CustomizeRound, OkShowsAndStoresTheNewOrderAndTheDismissalsChangeNothing) {
     PrivateProfileRoot profile;
     SeamRecorder seams;
     CConverterApp app;
-    HWND list = nullptr;
     const auto mainItem = [](int id) { return ::GetDlgItem(AfxGetMainWnd()->m_hWnd, id); };
-    const auto openCustomize = [&] { ::PostMessageW(mainItem(IDC_CUSTOMIZE_BUTTON), BM_CLICK, 0, 0); };
-    const auto inCustomize = [&](int id) { return ::GetDlgItem(FindCustomizeDialog(), id); };
-    const auto postKey = [](HWND window, UINT key, wchar_t ch) {
+    const auto item = [](int id) { return ::GetDlgItem(FindCustomizeDialog(), id); };
+    const auto click = [](HWND button) { ::SendMessageW(button, BM_CLICK, 0, 0); };
+    const auto open = [&] { ::PostMessageW(mainItem(IDC_CUSTOMIZE_BUTTON), BM_CLICK, 0, 0); };
+    const auto postKey = [](HWND window, UINT key) {
         ::PostMessageW(window, WM_KEYDOWN, key, 1);
-        if (ch != 0) {
-            ::PostMessageW(window, WM_CHAR, ch, 1);
-        }
+        ::PostMessageW(window, WM_CHAR, key == VK_SPACE ? L' ' : 0x1B, 1);
         ::PostMessageW(window, WM_KEYUP, key, 0xC0000001);
     };
-    // Page 1 hidden, page 5 one place further down.
-    std::vector<int> expected;
-    for (int page = 0; page < unitora::kPageCount; ++page) {
-        expected.push_back(page);
+    // Page 1 unticked, page 5 one place down.
+    std::vector<std::wstring> tabs;
+    for (int page : {0, 2, 3, 4, 6, 5}) {
+        tabs.push_back(unitora::PageAt(page)->tabLabel);
     }
-    std::swap(expected[5], expected[6]);
-    expected.erase(expected.begin() + 1);
-    std::vector<std::wstring> expectedTabs;
-    for (int page : expected) {
-        expectedTabs.push_back(unitora::PageAt(page)->tabLabel);
+    for (int page = 7; page < unitora::kPageCount; ++page) {
+        tabs.push_back(unitora::PageAt(page)->tabLabel);
     }
-
+    const auto tabsAsChosen = [&] {
+        EXPECT_EQ(nullptr, FindCustomizeDialog());
+        EXPECT_EQ(tabs, TabTextsOf(mainItem(IDC_TABS)));
+    };
     {
         ModalScript script({
-            openCustomize,
+            open,
             [&] {
-                list = inCustomize(IDC_TAB_LIST);
-                ::SendMessageW(list, LB_SETCURSEL, 1, 0);
-                postKey(list, VK_SPACE, L' ');
+                ::SendMessageW(item(IDC_TAB_LIST), LB_SETCURSEL, 1, 0);
+                postKey(item(IDC_TAB_LIST), VK_SPACE);
             },
             [&] {
-                ::SendMessageW(list, LB_SETCURSEL, 5, 0);
-                ::SendMessageW(inCustomize(IDC_MOVE_DOWN), BM_CLICK, 0, 0);
-                ::SendMessageW(inCustomize(IDOK), BM_CLICK, 0, 0);
+                ::SendMessageW(item(IDC_TAB_LIST), LB_SETCURSEL, 5, 0);
+                click(item(IDC_MOVE_DOWN));
+                click(item(IDOK));
             },
             [&] {
-                EXPECT_EQ(nullptr, FindCustomizeDialog());
-                EXPECT_EQ(expectedTabs, TabTextsOf(mainItem(IDC_TABS)));
+                tabsAsChosen();
                 for (int slot = 0; slot < unitora::kTabSlotCount; ++slot) {
-                    const size_t index = static_cast<size_t>(slot);
-                    EXPECT_EQ(index < expectedTabs.size() ? expectedTabs[index] : L"",
-                              profile.Stored(app, unitora::SlotValueName(slot)))
-                        << "slot " << slot;
+                    const auto index = static_cast<size_t>(slot);
+                    const std::wstring stored = index < tabs.size() ? tabs[index] : L"";
+                    EXPECT_EQ(stored, profile.Stored(app, unitora::SlotValueName(slot))) << "slot " << slot;
                 }
             },
         });
         app.InitInstance();
         EXPECT_EQ(4u, script.Ran());
     }
-
-    // The next start; each way of leaving the dialog without OK, after
-    // clearing every check, leaves the tabs as they were.
-    const auto clearAndLeave = [&](std::function<void()> leave) {
-        return std::vector<ModalScript::Step>{
-            openCustomize,
-            [&, leave] {
-                ::SendMessageW(inCustomize(IDC_CLEAR_ALL), BM_CLICK, 0, 0);
-                leave();
-            },
-            [&] {
-                EXPECT_EQ(nullptr, FindCustomizeDialog());
-                EXPECT_EQ(expectedTabs, TabTextsOf(mainItem(IDC_TABS)));
-            },
-        };
-    };
-    std::vector<ModalScript::Step> steps{[&] { EXPECT_EQ(expectedTabs, TabTextsOf(mainItem(IDC_TABS))); }};
-    for (const auto& leave : std::vector<std::function<void()>>{
-             [&] { ::SendMessageW(inCustomize(IDCANCEL), BM_CLICK, 0, 0); },
-             [&] { postKey(inCustomize(IDC_TAB_LIST), VK_ESCAPE, 0); },
+    // The next start shows them; Cancel, Escape and the close box, each
+    // after clearing every tick, change nothing.
+    std::vector<ModalScript::Step> steps{tabsAsChosen};
+    for (const std::function<void()>& leave : std::initializer_list<std::function<void()>>{
+             [&] { click(item(IDCANCEL)); },
+             [&] { postKey(item(IDC_TAB_LIST), VK_ESCAPE); },
              [&] { ::PostMessageW(FindCustomizeDialog(), WM_SYSCOMMAND, SC_CLOSE, 0); },
          }) {
-        for (auto& step : clearAndLeave(leave)) {
-            steps.push_back(std::move(step));
-        }
+        steps.insert(steps.end(), {open, [&, leave] { click(item(IDC_CLEAR_ALL)); leave(); }, tabsAsChosen});
     }
     ModalScript script(std::move(steps));
     app.InitInstance();

@@ -137,17 +137,12 @@ TEST_F(MainWindowTest, TabKeysStepThroughTheVisibleTabsAndWrap) {
         ::SetKeyboardState(held);
         PressKey(::GetFocus(), p.key);
     };
-    std::vector<ModalScript::Step> steps{[&] {
-        ::SetFocus(Box(4, 0));
-        press(presses[0]);
-    }};
-    for (size_t i = 0; i < std::size(presses); ++i) {
-        steps.push_back([&, i] {
-            EXPECT_EQ(std::vector<int>{presses[i].page}, VisiblePages()) << "press " << i;
-            EXPECT_EQ(Item(IDC_TABS), ::GetFocus()) << "press " << i;
-            if (i + 1 < std::size(presses)) {
-                press(presses[i + 1]);
-            }
+    std::vector<ModalScript::Step> steps{[&] { ::SetFocus(Box(4, 0)); }};
+    for (const Press& p : presses) {
+        steps.push_back([&, p] { press(p); });
+        steps.push_back([&, p] {
+            EXPECT_EQ(std::vector<int>{p.page}, VisiblePages());
+            EXPECT_EQ(Item(IDC_TABS), ::GetFocus());
         });
     }
     Run(std::move(steps));
