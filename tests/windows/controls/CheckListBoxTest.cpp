@@ -1,6 +1,5 @@
 // The customize dialog's check list: its rows painted into a memory bitmap
-// through the parent's WM_DRAWITEM, its horizontal extent, and ticking a
-// box with the mouse.
+// through the parent's WM_DRAWITEM, and its horizontal extent.
 #include "Canvas.h"
 #include "CheckListBoxEx.h"
 #include "WindowTestSupport.h"
@@ -76,30 +75,6 @@ TEST_F(CheckListTest, ExtentFitsTheWidestTextAndIsSixWhenEmpty) {
     EXPECT_GT(Extent(), 200);
     m_list.ResetContent();
     EXPECT_EQ(6, Extent());
-}
-
-// A click on a row's check box toggles it and tells the parent; a click on
-// its text only selects the row.
-TEST_F(CheckListTest, AClickOnTheBoxTogglesTheCheckAndNotifiesTheParent) {
-    MessageLog log({WM_COMMAND});
-    log.Watch(m_host.m_hWnd);
-    RECT row{};
-    m_list.GetItemRect(1, &row);
-    const auto click = [&](int x) {
-        m_list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, (row.top + row.bottom) / 2));
-        m_list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, (row.top + row.bottom) / 2));
-    };
-    click(100);
-    EXPECT_EQ(0, m_list.GetCheck(1));
-    EXPECT_EQ(1, m_list.GetCurSel());
-    click(5);
-    EXPECT_EQ(1, m_list.GetCheck(1));
-    click(5);
-    EXPECT_EQ(0, m_list.GetCheck(1));
-    const auto notifications = std::count_if(log.Entries().begin(), log.Entries().end(), [](const auto& entry) {
-        return entry.wParam == MAKEWPARAM(kListId, CLBN_CHKCHANGE);
-    });
-    EXPECT_EQ(2, notifications);
 }
 
 }  // namespace

@@ -65,8 +65,9 @@ protected:
     std::unique_ptr<CCustomizeDialog> dialog;
 };
 
-// A step: select a row, press a button, or the space key in the list.
-enum class Op { Select, SelectAll, ClearAll, Up, Down, Space, OK, Cancel };
+// A step: select a row, press a button, the space key in the list, or a
+// click on a row's check box or on its text.
+enum class Op { Select, SelectAll, ClearAll, Up, Down, Space, ClickBox, ClickText, OK, Cancel };
 
 struct Step {
     Op op;
@@ -107,6 +108,8 @@ std::vector<ListCase> ListCases() {
         {"OkStoresTheCheckedRowsInListOrder",
          {{Op::Select, 4}, {Op::Space}, {Op::Up}, {Op::Up}, {Op::Select, 0}, {Op::Space}, {Op::OK}},
          {{45, 0}, {9, 1}, {1, 1}, {2, 1}, {0, 0}}, 3, 0, {9, 1, 2}},
+        {"AClickTogglesOnlyOnTheBox", {{Op::ClickText, 3}, {Op::ClickBox, 4}}, {{45, 1}, {9, 1}, {2, 1}, {0, 0}, {1, 1}},
+         4, 4, kVisible},
         {"CancelStoresNothing", {{Op::ClearAll}, {Op::Cancel}}, cleared, 0, -1, kVisible},
     };
 }
@@ -133,6 +136,15 @@ TEST_P(ListOperation, LeavesTheListAndTheOrderAsExpected) {
             ::SendMessageW(List(), WM_KEYDOWN, VK_SPACE, 1);
             ::SendMessageW(List(), WM_CHAR, L' ', 1);
             break;
+        case Op::ClickBox:
+        case Op::ClickText: {
+            RECT row{};
+            ::SendMessageW(List(), LB_GETITEMRECT, static_cast<WPARAM>(step.row), reinterpret_cast<LPARAM>(&row));
+            const LPARAM point = MAKELPARAM(step.op == Op::ClickBox ? 5 : 100, (row.top + row.bottom) / 2);
+            ::SendMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+            ::SendMessageW(List(), WM_LBUTTONUP, 0, point);
+            break;
+        }
         }
     }
     const std::vector<Row> rows = Rows();
