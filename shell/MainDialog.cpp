@@ -127,9 +127,10 @@ void CMainDialog::OnAbout() { OpenAboutBox(); }
 // click has finished.
 void CMainDialog::OnHelpButton() { PostMessage(WM_COMMAND, ID_HELP, 0); }
 
-// A confirmed order is kept and shown even when it cannot be stored: the
-// user sees what was chosen, and the next start repairs whatever the store
-// holds then.
+// A confirmed order is shown even when it cannot be stored (the store's
+// failures are not reported): the user sees what was chosen, and the next
+// start reads whatever the store holds then, falling back to the default
+// order if a write that stopped halfway left it invalid.
 void CMainDialog::OnCustomize() {
     CCustomizeDialog dialog(m_app);
     if (dialog.DoModal() == IDOK) {
