@@ -121,6 +121,8 @@ CSize CDC::GetTextExtent(const CString& text) const noexcept {
     return GetTextExtent(text.GetString(), text.GetLength());
 }
 
+BOOL CDC::GetTextMetrics(LPTEXTMETRICW metrics) const noexcept { return ::GetTextMetricsW(m_hDC, metrics); }
+
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
                  DWORD rop) noexcept {
     return ::BitBlt(m_hDC, x, y, width, height, source != nullptr ? source->m_hDC : nullptr, sourceX,

@@ -65,6 +65,7 @@ public:
     BOOL TextOut(int x, int y, const CString& text) noexcept;
     CSize GetTextExtent(LPCWSTR text, int length) const noexcept;
     CSize GetTextExtent(const CString& text) const noexcept;
+    BOOL GetTextMetrics(LPTEXTMETRICW metrics) const noexcept;
 
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
                 DWORD rop) noexcept;

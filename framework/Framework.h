@@ -3,6 +3,7 @@
 
 #include "CString.h"
 #include "CStringArray.h"
+#include "CheckListBox.h"
 #include "CmdTarget.h"
 #include "DataExchange.h"
 #include "DeviceContext.h"

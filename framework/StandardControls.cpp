@@ -42,16 +42,16 @@ BOOL CButton::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result
     return TRUE;
 }
 
-int CListBox::AddString(LPCWSTR text) noexcept {
+int CListBox::AddString(LPCWSTR text) {
     return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
 }
 
-int CListBox::InsertString(int index, LPCWSTR text) noexcept {
+int CListBox::InsertString(int index, LPCWSTR text) {
     return static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)));
 }
 
-int CListBox::DeleteString(UINT index) noexcept { return static_cast<int>(SendMessage(LB_DELETESTRING, index)); }
-void CListBox::ResetContent() noexcept { SendMessage(LB_RESETCONTENT); }
+int CListBox::DeleteString(UINT index) { return static_cast<int>(SendMessage(LB_DELETESTRING, index)); }
+void CListBox::ResetContent() { SendMessage(LB_RESETCONTENT); }
 int CListBox::GetCount() const noexcept { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
 
 int CListBox::GetText(int index, CString& text) const {
@@ -73,6 +73,7 @@ int CListBox::GetTextLen(int index) const noexcept {
 int CListBox::GetCurSel() const noexcept { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
 int CListBox::SetCurSel(int index) noexcept { return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index))); }
 int CListBox::GetTopIndex() const noexcept { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
+int CListBox::GetCaretIndex() const noexcept { return static_cast<int>(SendMessage(LB_GETCARETINDEX)); }
 
 int CListBox::GetItemRect(int index, LPRECT rect) const noexcept {
     return static_cast<int>(SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(rect)));
@@ -88,6 +89,10 @@ int CListBox::SetItemData(int index, DWORD_PTR data) noexcept {
 
 int CListBox::GetItemHeight(int index) const noexcept {
     return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, static_cast<WPARAM>(index)));
+}
+
+int CListBox::SetItemHeight(int index, int height) noexcept {
+    return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(index), MAKELPARAM(height, 0)));
 }
 
 void CListBox::SetHorizontalExtent(int extent) noexcept {

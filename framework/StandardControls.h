@@ -37,20 +37,24 @@ protected:
 
 class CListBox : public CWnd {
 public:
-    int AddString(LPCWSTR text) noexcept;
-    int InsertString(int index, LPCWSTR text) noexcept;
-    int DeleteString(UINT index) noexcept;
-    void ResetContent() noexcept;
+    // Virtual, so that a list that keeps something in step with its items
+    // sees every change.
+    virtual int AddString(LPCWSTR text);
+    virtual int InsertString(int index, LPCWSTR text);
+    virtual int DeleteString(UINT index);
+    virtual void ResetContent();
     int GetCount() const noexcept;
     int GetText(int index, CString& text) const;
     int GetTextLen(int index) const noexcept;
     int GetCurSel() const noexcept;
     int SetCurSel(int index) noexcept;
     int GetTopIndex() const noexcept;
+    int GetCaretIndex() const noexcept;
     int GetItemRect(int index, LPRECT rect) const noexcept;
     DWORD_PTR GetItemData(int index) const noexcept;
     int SetItemData(int index, DWORD_PTR data) noexcept;
     int GetItemHeight(int index) const noexcept;
+    int SetItemHeight(int index, int height) noexcept;
     void SetHorizontalExtent(int extent) noexcept;
     // The item nearest to the point (client coordinates); outside is TRUE
     // when the point lies outside every item.

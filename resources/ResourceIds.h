@@ -4,6 +4,7 @@
 
 #define IDR_MAIN_ACCELERATORS 101
 #define IDD_MAIN 102
+#define IDD_CUSTOMIZE 155
 
 #define IDI_PROGRAM 128
 #define IDI_EXIT 136
@@ -18,5 +19,16 @@
 #define IDC_CUSTOMIZE_BUTTON 1023
 #define IDC_HELP_BUTTON 1026
 
+/* Customize dialog controls */
+#define IDC_SELECT_ALL 1024
+#define IDC_MOVE_DOWN 1028
+#define IDC_CLEAR_ALL 1105
+#define IDC_TAB_LIST 1107
+#define IDC_MOVE_UP 1109
+
 /* The system menu's about command, which F10 sends too. */
 #define IDM_ABOUTBOX 0x0010
+
+/* Ctrl+Tab and Ctrl+PageDown, Ctrl+Shift+Tab and Ctrl+PageUp. */
+#define IDM_NEXT_TAB 0x8001
+#define IDM_PREVIOUS_TAB 0x8002

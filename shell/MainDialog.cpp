@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "ConverterApp.h"
+#include "CustomizeDialog.h"
 #include "PageDialogs.h"
 #include "PageTable.h"
 #include "ResourceIds.h"
@@ -25,8 +26,10 @@ BEGIN_MESSAGE_MAP(CMainDialog, CBaseDialog)
     ON_NOTIFY(TCN_SELCHANGE, IDC_TABS, OnSelChangeTab)
     ON_BN_CLICKED(IDC_ABOUT_BUTTON, OnAbout)
     ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+    ON_BN_CLICKED(IDC_CUSTOMIZE_BUTTON, OnCustomize)
     ON_BN_CLICKED(IDC_EXIT_BUTTON, OnExit)
-    // The customize button gets its handler together with the customize dialog.
+    ON_COMMAND(IDM_NEXT_TAB, OnNextTab)
+    ON_COMMAND(IDM_PREVIOUS_TAB, OnPreviousTab)
 END_MESSAGE_MAP()
 
 CMainDialog::CMainDialog(CConverterApp& app, CWnd* pParent)
@@ -124,4 +127,37 @@ void CMainDialog::OnAbout() { OpenAboutBox(); }
 // click has finished.
 void CMainDialog::OnHelpButton() { PostMessage(WM_COMMAND, ID_HELP, 0); }
 
+// A confirmed order is shown even when it cannot be stored (the store's
+// failures are not reported): the user sees what was chosen, and the next
+// start reads whatever the store holds then, falling back to the default
+// order if a write that stopped halfway left it invalid.
+void CMainDialog::OnCustomize() {
+    CCustomizeDialog dialog(m_app);
+    if (dialog.DoModal() == IDOK) {
+        m_app.SaveTabOrder();
+        ArrangePages();
+    }
+}
+
 void CMainDialog::OnExit() { EndDialog(IDOK); }
+
+// The tab keys come as accelerators from anywhere in the main window or its
+// pages.
+void CMainDialog::OnNextTab() { StepTab(1); }
+
+void CMainDialog::OnPreviousTab() { StepTab(-1); }
+
+// A page that had the focus may be the one just hidden: the focus then goes
+// to the tabs, where a click on a tab would have put it.
+void CMainDialog::StepTab(int step) {
+    const int count = m_tab.GetItemCount();
+    if (count == 0) {
+        return;
+    }
+    m_tab.SetCurSel((m_tab.GetCurSel() + step + count) % count);
+    OnSelChangeTab(nullptr, nullptr);
+    const HWND focus = ::GetFocus();
+    if (focus != nullptr && !::IsWindowVisible(focus)) {
+        m_tab.SetFocus();
+    }
+}

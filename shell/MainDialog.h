@@ -37,7 +37,10 @@ protected:
     void OnSelChangeTab(NMHDR* header, LRESULT* result);
     void OnAbout();
     void OnHelpButton();
+    void OnCustomize();
     void OnExit();
+    void OnNextTab();
+    void OnPreviousTab();
 
     DECLARE_MESSAGE_MAP()
 
@@ -46,6 +49,8 @@ private:
     void RebuildTabs();
     // Shows the page of this index and hides all others; -1 hides them all.
     void ShowOnlyPage(int pageIndex);
+    // Selects the tab this many places on, wrapping, as a click would.
+    void StepTab(int step);
 
     CConverterApp& m_app;
     // By page index. Each page object destroys its own window, if it still

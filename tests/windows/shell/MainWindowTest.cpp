@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "Canvas.h"
 #include "PageTable.h"
@@ -87,7 +88,7 @@ TEST_F(MainWindowTest, TabsShowOnePageAtATimeAndKeepTypedValues) {
     }});
 }
 
-TEST_F(MainWindowTest, EveryTabHiddenLeavesTheButtonsWorking) {
+TEST_F(MainWindowTest, EveryTabHiddenLeavesTheButtonsWorkingAndTheTabsCanComeBack) {
     app.m_tabOrder = {};
     const INT_PTR result = Run({
         [&] {
@@ -95,16 +96,57 @@ TEST_F(MainWindowTest, EveryTabHiddenLeavesTheButtonsWorking) {
             EXPECT_TRUE(VisiblePages().empty());
             ::SendMessageW(Item(IDC_HELP_BUTTON), BM_CLICK, 0, 0);
             ::SendMessageW(Item(IDC_ABOUT_BUTTON), BM_CLICK, 0, 0);
-            ::SendMessageW(Item(IDC_CUSTOMIZE_BUTTON), BM_CLICK, 0, 0);
+            ::PostMessageW(Item(IDC_CUSTOMIZE_BUTTON), BM_CLICK, 0, 0);
+        },
+        [&] {
+            const HWND customize = FindCustomizeDialog();
+            ASSERT_NE(nullptr, customize);
+            ::SendMessageW(::GetDlgItem(customize, IDC_SELECT_ALL), BM_CLICK, 0, 0);
+            ::SendMessageW(::GetDlgItem(customize, IDOK), BM_CLICK, 0, 0);
         },
         [&] {
             EXPECT_EQ(1u, SeamRecorder::s_opened.size());
             EXPECT_EQ(1, SeamRecorder::s_aboutCount);
-            EXPECT_TRUE(Main().IsWindowVisible());
+            EXPECT_EQ(static_cast<size_t>(unitora::kPageCount), TabTexts().size());
+            EXPECT_EQ(std::vector<int>{0}, VisiblePages());
             ::SendMessageW(Item(IDC_EXIT_BUTTON), BM_CLICK, 0, 0);
         },
     });
     EXPECT_EQ(1, result) << "the exit button ends with 1";
+}
+
+// Ctrl+Tab and Ctrl+PageDown step right, Ctrl+Shift+Tab and Ctrl+PageUp
+// left, wrapping round; from a page's box the focus moves to the tabs.
+TEST_F(MainWindowTest, TabKeysStepThroughTheVisibleTabsAndWrap) {
+    app.m_tabOrder = {unitora::PageAt(4)->tabLabel, unitora::PageAt(0)->tabLabel, unitora::PageAt(9)->tabLabel};
+    struct Press {
+        UINT key;
+        bool shift;
+        int page;  // shown afterwards
+    };
+    const Press presses[] = {{VK_TAB, false, 0},   {VK_NEXT, false, 9}, {VK_TAB, false, 4},
+                             {VK_PRIOR, false, 9}, {VK_TAB, true, 0},   {VK_TAB, true, 4}};
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    // The accelerators read the modifiers from the thread's keyboard state.
+    const auto press = [&](const Press& p) {
+        BYTE held[256];
+        std::copy(std::begin(keys), std::end(keys), std::begin(held));
+        held[VK_CONTROL] = 0x80;
+        held[VK_SHIFT] = p.shift ? 0x80 : 0;
+        ::SetKeyboardState(held);
+        PressKey(::GetFocus(), p.key);
+    };
+    std::vector<ModalScript::Step> steps{[&] { ::SetFocus(Box(4, 0)); }};
+    for (const Press& p : presses) {
+        steps.push_back([&, p] { press(p); });
+        steps.push_back([&, p] {
+            EXPECT_EQ(std::vector<int>{p.page}, VisiblePages());
+            EXPECT_EQ(Item(IDC_TABS), ::GetFocus());
+        });
+    }
+    Run(std::move(steps));
+    ::SetKeyboardState(keys);
 }
 
 // Enter or Escape would have ended the window with 1 (the exit button, or

@@ -98,8 +98,9 @@ void CALLBACK ModalScript::OnTick(HWND, UINT, UINT_PTR, DWORD) {
         script->m_steps[script->m_next++]();
         return;
     }
+    // A dialog still open over the main window is closed first.
     if (CWnd* mainWindow = AfxGetMainWnd(); mainWindow != nullptr && ::IsWindow(mainWindow->m_hWnd)) {
-        mainWindow->PostMessage(WM_CLOSE);
+        ::PostMessageW(::GetLastActivePopup(mainWindow->m_hWnd), WM_CLOSE, 0, 0);
     }
 }
 
@@ -117,3 +118,5 @@ std::vector<std::wstring> TabTextsOf(HWND tabs) {
     }
     return texts;
 }
+
+HWND FindCustomizeDialog() { return ::FindWindowW(L"#32770", L"カスタマイズ - タブの項目を並べて下さい"); }

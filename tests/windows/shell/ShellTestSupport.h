@@ -1,6 +1,7 @@
 // Helpers for the shell's Wine tests: a private settings store, recorders
 // for the seams (shell-open, about box), a script of steps that runs inside
-// the main window's modal loop, and the texts of the tabs.
+// the main window's modal loop, the texts of the tabs and the customize
+// dialog's window.
 #pragma once
 
 #include <functional>
@@ -57,8 +58,8 @@ private:
 
 // Runs steps one after another inside whatever modal loop is running, a
 // timer tick apart, so that what each step posts is processed by that loop
-// before the next. After the last step the main window is closed if it is
-// still open, so that a failed step cannot leave the test hanging.
+// before the next. After the last step the main window, and any dialog open
+// over it, is closed, so that a failed step cannot leave the test hanging.
 class ModalScript {
 public:
     using Step = std::function<void()>;
@@ -80,3 +81,6 @@ private:
 
 // The texts of a tab control's tabs, in order.
 std::vector<std::wstring> TabTextsOf(HWND tabs);
+
+// The customize dialog's window while it is open, found by its caption.
+HWND FindCustomizeDialog();
