@@ -118,10 +118,14 @@ void CDialog::OnOK() {
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
+// The modal loop may be waiting for a message when the dialog is ended from
+// a message sent to it (by another program, for one): a posted WM_NULL wakes
+// it up to see that it is done.
 void CDialog::EndDialog(int result) {
     m_nModalResult = result;
     if (m_bModalLoop) {
         m_bEndModal = true;
+        PostMessage(WM_NULL);
     } else if (m_hWnd != nullptr) {
         ShowWindow(SW_HIDE);
     }
