@@ -20,3 +20,9 @@
 
 /* The system menu's about command, which F10 sends too. */
 #define IDM_ABOUTBOX 0x0010
+
+/* About box */
+#define IDD_ABOUTBOX 100
+#define IDC_VERSION_LINE 1001
+#define IDC_HOME_PAGE_LINK 1018
+#define IDS_HOME_PAGE 100
