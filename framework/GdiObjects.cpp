@@ -80,3 +80,7 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height) {
 }
 
 int CBitmap::GetBitmap(BITMAP* info) const noexcept { return GetObject(sizeof(BITMAP), info); }
+
+BOOL CRgn::CreateEllipticRgn(int left, int top, int right, int bottom) {
+    return Attach(::CreateEllipticRgn(left, top, right, bottom));
+}

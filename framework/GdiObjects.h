@@ -63,3 +63,9 @@ public:
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
     int GetBitmap(BITMAP* info) const noexcept;
 };
+
+class CRgn : public CGdiObject {
+public:
+    operator HRGN() const noexcept { return static_cast<HRGN>(m_hObject); }
+    BOOL CreateEllipticRgn(int left, int top, int right, int bottom);
+};

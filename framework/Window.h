@@ -100,6 +100,9 @@ public:
     // Centres a top-level window over its owner (or the given window), or
     // over the work area when there is no visible owner; kept on the screen.
     void CenterWindow(CWnd* alternateOwner = nullptr) noexcept;
+    // Gives the window this shape, in window coordinates. On success the
+    // window owns the region: detach it from its CRgn.
+    int SetWindowRgn(HRGN region, BOOL redraw) noexcept;
 
     // Painting.
     void Invalidate(BOOL erase = TRUE) noexcept;

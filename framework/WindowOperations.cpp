@@ -156,6 +156,8 @@ BOOL CWnd::RedrawWindow(LPCRECT updateRect, HRGN updateRegion, UINT flags) noexc
 
 void CWnd::UpdateWindow() noexcept { ::UpdateWindow(m_hWnd); }
 
+int CWnd::SetWindowRgn(HRGN region, BOOL redraw) noexcept { return ::SetWindowRgn(m_hWnd, region, redraw); }
+
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const noexcept {
     return ::SendMessageW(m_hWnd, message, wParam, lParam);
 }

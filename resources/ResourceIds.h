@@ -32,3 +32,9 @@
 /* Ctrl+Tab and Ctrl+PageDown, Ctrl+Shift+Tab and Ctrl+PageUp. */
 #define IDM_NEXT_TAB 0x8001
 #define IDM_PREVIOUS_TAB 0x8002
+
+/* About box */
+#define IDD_ABOUTBOX 100
+#define IDC_VERSION_LINE 1001
+#define IDC_HOME_PAGE_LINK 1018
+#define IDS_HOME_PAGE 100

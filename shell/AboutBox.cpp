@@ -1,12 +1,16 @@
 #include "AboutBox.h"
 
+#include "AboutDialog.h"
+
 namespace {
 
-// The about box itself comes with its own change; until then the command
-// has nothing to show.
-void OpenNothing() {}
+// Black on white, over the main window.
+void RunAboutDialog() {
+    CAboutDialog about(RGB(255, 255, 255), RGB(0, 0, 0), nullptr);
+    about.DoModal();
+}
 
-AboutBoxOpener g_opener = OpenNothing;
+AboutBoxOpener g_opener = RunAboutDialog;
 
 }  // namespace
 
@@ -14,6 +18,6 @@ void OpenAboutBox() { g_opener(); }
 
 AboutBoxOpener SetAboutBoxOpener(AboutBoxOpener opener) noexcept {
     const AboutBoxOpener previous = g_opener;
-    g_opener = opener != nullptr ? opener : OpenNothing;
+    g_opener = opener != nullptr ? opener : RunAboutDialog;
     return previous;
 }

@@ -79,9 +79,9 @@ SeamRecorder::~SeamRecorder() {
     SetAboutBoxOpener(m_previousAbout);
 }
 
-ModalScript::ModalScript(std::vector<Step> steps) : m_steps(std::move(steps)) {
+ModalScript::ModalScript(std::vector<Step> steps, UINT tickMilliseconds) : m_steps(std::move(steps)) {
     g_script = this;
-    m_timer = ::SetTimer(nullptr, 0, 50, OnTick);
+    m_timer = ::SetTimer(nullptr, 0, tickMilliseconds, OnTick);
 }
 
 ModalScript::~ModalScript() {

@@ -57,13 +57,14 @@ private:
 };
 
 // Runs steps one after another inside whatever modal loop is running, a
-// timer tick apart, so that what each step posts is processed by that loop
-// before the next. After the last step the main window, and any dialog open
-// over it, is closed, so that a failed step cannot leave the test hanging.
+// timer tick apart (50 ms unless given), so that what each step posts is
+// processed by that loop before the next. After the last step the main
+// window, and any dialog open over it, is closed, so that a failed step
+// cannot leave the test hanging.
 class ModalScript {
 public:
     using Step = std::function<void()>;
-    explicit ModalScript(std::vector<Step> steps);
+    explicit ModalScript(std::vector<Step> steps, UINT tickMilliseconds = 50);
     ~ModalScript();
     ModalScript(const ModalScript&) = delete;
     ModalScript& operator=(const ModalScript&) = delete;

@@ -1,0 +1,7 @@
+// CDib: the bitmap an off-screen surface (CMemDC) draws on. Empty until a
+// bitmap is created or attached; frees it when it goes.
+#pragma once
+
+#include "Framework.h"
+
+class CDib : public CBitmap {};
