@@ -49,6 +49,8 @@ unitora_add_host_program(unitora-help-units tools/help/unitora-help-units.cpp ${
 unitora_add_help(${CMAKE_BINARY_DIR}/host/unitora-helpc ${CMAKE_BINARY_DIR}/host/unitora-help-units)
 add_subdirectory(tests/windows/help)
 
+include(cmake/Package.cmake)
+
 # The start-up benchmark's baseline (scripts/bench-startup.sh), a bare
 # dialog program started like unitora.exe and built beside it.
 add_executable(minimal-dialog WIN32 tests/bench/MinimalDialog.cpp tests/bench/MinimalDialog.rc)
