@@ -1,9 +1,11 @@
 // The help compiler's file read back by an independent reader: header and
 // directory, |SYSTEM records, fonts, every topic's title and paragraphs in
-// order, the topic indexes and the browse sequence, for a one-topic text and
-// a text that fills several 4 KB topic blocks.
+// order, the topic indexes, the browse sequence and the keyword index, for a
+// one-topic text, a text that fills several 4 KB topic blocks and one with
+// enough topics for multi-page indexes.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -64,8 +66,20 @@ FileCase ManyBlocks() {
     return c;
 }
 
+// Enough topics for the topic indexes to need several pages.
+FileCase ManyTopics() {
+    FileCase c{"many topics", "@title 索引のテスト\n", {}, 1};
+    for (int topic = 0; topic < 300; ++topic) {
+        const std::string number = std::to_string(topic);
+        ExpectedTopic expected{"t" + number, "題 " + number, {"題 " + number, "本文 " + number}, {}};
+        c.source += "= " + expected.id + " " + expected.title + "\n" + "本文 " + number + "\n";
+        c.topics.push_back(expected);
+    }
+    return c;
+}
+
 TEST(WinHelpFile, ReadsBackAsWritten) {
-    for (const FileCase& c : {OneTopic(), ManyBlocks()}) {
+    for (const FileCase& c : {OneTopic(), ManyBlocks(), ManyTopics()}) {
         SCOPED_TRACE(c.name);
         const HelpDocument document = ReadHelpSource({{"test.txt", c.source}});
         const std::string bytes = WriteWinHelpFile(document);
@@ -90,6 +104,12 @@ TEST(WinHelpFile, ReadsBackAsWritten) {
             for (const std::string& target : expected.jumps) jumps.push_back(testing::ContextHashOf(target));
             EXPECT_EQ(jumps, read.jumps);
         }
+        // The keyword index holds every title, in byte order, with its topic.
+        std::map<std::string, std::vector<std::uint32_t>> titles;
+        for (const testing::ReadTopic& topic : help.topics) titles[topic.title].push_back(topic.offset);
+        std::vector<std::pair<std::string, std::vector<std::uint32_t>>> keywords;
+        for (const auto& [title, offsets] : titles) keywords.emplace_back(title, offsets);
+        EXPECT_EQ(keywords, help.keywords);
     }
 }
 

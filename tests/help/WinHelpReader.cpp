@@ -91,6 +91,23 @@ public:
         return std::nullopt;
     }
 
+    // Every leaf entry in order, as the viewer lists an index: down the
+    // first pages to the first leaf, then along the leaves.
+    template <typename LeafSize, typename Visit>
+    void Walk(LeafSize leafSize, Visit visit) const {
+        unsigned page = m_root;
+        for (unsigned level = m_levels; level > 1; --level) page = m_tree.U16(PageAt(page) + 4);
+        while (page != 0xFFFF) {
+            const size_t start = PageAt(page);
+            size_t entry = start + 8;
+            for (unsigned i = 0, n = m_tree.U16(start + 2); i < n; ++i) {
+                visit(entry);
+                entry += leafSize(entry);
+            }
+            page = m_tree.U16(start + 6);
+        }
+    }
+
     const Bytes& Data() const { return m_tree; }
 
 private:
@@ -224,6 +241,21 @@ void ReadTopics(const std::string& bytes, ReadHelp& help) {
     }
 }
 
+void ReadKeywords(const std::string& bytes, ReadHelp& help) {
+    const BTree keywords(InternalFile(bytes, "|KWBTREE"));
+    const Bytes data(InternalFile(bytes, "|KWDATA"));
+    const Bytes& tree = keywords.Data();
+    keywords.Walk([&](size_t entry) { return tree.CString(entry).size() + 7; },
+                  [&](size_t entry) {
+                      const std::string_view keyword = tree.CString(entry);
+                      const unsigned count = tree.U16(entry + keyword.size() + 1);
+                      const std::uint32_t first = tree.U32(entry + keyword.size() + 3);
+                      std::vector<std::uint32_t> offsets;
+                      for (unsigned i = 0; i < count; ++i) offsets.push_back(data.U32(first + 4 * i));
+                      help.keywords.emplace_back(FromShiftJis(keyword), offsets);
+                  });
+}
+
 }  // namespace
 
 ReadHelp ReadHelpFile(const std::string& bytes) {
@@ -231,6 +263,7 @@ ReadHelp ReadHelpFile(const std::string& bytes) {
     ReadSystem(bytes, help);
     ReadFont(bytes, help);
     ReadTopics(bytes, help);
+    ReadKeywords(bytes, help);
     return help;
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace unitora::help::testing {
@@ -30,6 +31,8 @@ struct ReadHelp {
     std::string fontFace;
     size_t topicBlocks = 0;
     std::vector<ReadTopic> topics;
+    // Each keyword of the index, in the index's order, with its topic offsets.
+    std::vector<std::pair<std::string, std::vector<std::uint32_t>>> keywords;
 };
 
 ReadHelp ReadHelpFile(const std::string& bytes);

@@ -21,7 +21,7 @@ class TreeBuilder {
 public:
     explicit TreeBuilder(const BTreeFormat& format) : m_format(format) {}
 
-    std::string Build(const std::vector<BTreeEntry>& sorted) {
+    BTree Build(const std::vector<BTreeEntry>& sorted) {
         std::vector<PageRef> level = AddLeaves(sorted);
         unsigned levels = 1;
         while (level.size() > 1) {
@@ -44,7 +44,7 @@ public:
         PutU16(tree, levels);
         PutU32(tree, static_cast<std::uint32_t>(sorted.size()));
         for (const std::string& page : m_pages) tree += page;
-        return tree;
+        return {std::move(tree), std::move(m_leaves)};
     }
 
 private:
@@ -62,6 +62,7 @@ private:
             SetU16(page, 6, next < sorted.size() ? number + 1 : kNoPage);
             Finish(page);
             leaves.push_back({number, first < sorted.size() ? sorted[first].key : std::string()});
+            m_leaves.push_back({static_cast<std::uint32_t>(first), static_cast<std::uint16_t>(number)});
         } while (next < sorted.size());
         return leaves;
     }
@@ -95,11 +96,12 @@ private:
 
     BTreeFormat m_format;
     std::vector<std::string> m_pages;
+    std::vector<BTreeLeaf> m_leaves;
 };
 
 }  // namespace
 
-std::string BuildBTree(const BTreeFormat& format, const std::vector<BTreeEntry>& sorted) {
+BTree BuildBTree(const BTreeFormat& format, const std::vector<BTreeEntry>& sorted) {
     return TreeBuilder(format).Build(sorted);
 }
 

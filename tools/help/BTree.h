@@ -22,8 +22,19 @@ struct BTreeFormat {
     const char* structure;  // letters describing a leaf entry, e.g. "z4"
 };
 
+// A leaf page: the number of the first entry it holds, and its page number.
+struct BTreeLeaf {
+    std::uint32_t firstEntry;
+    std::uint16_t page;
+};
+
+struct BTree {
+    std::string bytes;
+    std::vector<BTreeLeaf> leaves;
+};
+
 // The tree over entries already sorted in the readers' order. Throws
 // std::length_error when an entry does not fit into a page.
-std::string BuildBTree(const BTreeFormat& format, const std::vector<BTreeEntry>& sorted);
+BTree BuildBTree(const BTreeFormat& format, const std::vector<BTreeEntry>& sorted);
 
 }  // namespace unitora::help

@@ -33,7 +33,7 @@ std::string HelpFileSystem::Bytes() const {
         directory.push_back({std::move(key), std::move(leaf)});
         offset += static_cast<std::uint32_t>(9 + content.size());
     }
-    const std::string tree = BuildBTree(kDirectoryFormat, directory);
+    const std::string tree = BuildBTree(kDirectoryFormat, directory).bytes;
 
     std::string file;
     PutU32(file, kHelpFileMagic);

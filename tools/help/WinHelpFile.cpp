@@ -38,6 +38,7 @@ constexpr char kListBullet[] = "・";
 
 constexpr BTreeFormat kContextFormat{0x0002, 0x0800, "L4"};
 constexpr BTreeFormat kTitleFormat{0x0002, 0x0800, "Lz"};
+constexpr BTreeFormat kKeywordFormat{0x0002, 0x0800, "F24"};
 constexpr size_t kCaptionSize = 51;  // with its terminating zero
 
 // The viewer finds a topic by the hash of its ID; letters count alike in
@@ -150,7 +151,7 @@ std::string ContextFile(std::vector<IndexedTopic> topics) {
         PutU32(leaf, topic.offset);
         entries.push_back({std::move(key), std::move(leaf)});
     }
-    return BuildBTree(kContextFormat, entries);
+    return BuildBTree(kContextFormat, entries).bytes;
 }
 
 // The topics' titles by topic offset, for the viewer's topic lists; topic
@@ -162,7 +163,37 @@ std::string TitleFile(const std::vector<IndexedTopic>& topics) {
         PutU32(key, topic.offset);
         entries.push_back({key, key + topic.title + '\0'});
     }
-    return BuildBTree(kTitleFormat, entries);
+    return BuildBTree(kTitleFormat, entries).bytes;
+}
+
+// The keyword index: every topic's title leads to its topic (or topics),
+// so that the viewer's index lists every topic and opens it, also where the
+// viewer cannot follow a jump in the text. Keywords in byte order; |KWDATA
+// holds each keyword's topic offsets, |KWMAP the first keyword of each leaf
+// page.
+void AddKeywordIndex(HelpFileSystem& files, const std::vector<IndexedTopic>& topics) {
+    std::map<std::string, std::vector<std::uint32_t>> keywords;
+    for (const IndexedTopic& topic : topics) keywords[topic.title].push_back(topic.offset);
+    std::string data;
+    std::vector<BTreeEntry> entries;
+    for (const auto& [keyword, offsets] : keywords) {
+        std::string key = keyword + '\0';
+        std::string leaf = key;
+        PutU16(leaf, static_cast<unsigned>(offsets.size()));
+        PutU32(leaf, static_cast<std::uint32_t>(data.size()));
+        for (const std::uint32_t offset : offsets) PutU32(data, offset);
+        entries.push_back({std::move(key), std::move(leaf)});
+    }
+    const BTree tree = BuildBTree(kKeywordFormat, entries);
+    std::string map;
+    PutU16(map, static_cast<unsigned>(tree.leaves.size()));
+    for (const BTreeLeaf& leaf : tree.leaves) {
+        PutU32(map, leaf.firstEntry);
+        PutU16(map, leaf.page);
+    }
+    files.Add("|KWBTREE", tree.bytes);
+    files.Add("|KWDATA", data);
+    files.Add("|KWMAP", map);
 }
 
 const ParagraphStyle& StyleOf(Block::Kind kind) {
@@ -218,6 +249,7 @@ std::string WriteWinHelpFile(const HelpDocument& document) {
     files.Add("|FONT", FontFile());
     files.Add("|CONTEXT", ContextFile(indexed));
     files.Add("|TTLBTREE", TitleFile(indexed));
+    AddKeywordIndex(files, indexed);
     return files.Bytes();
 }
 

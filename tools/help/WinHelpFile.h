@@ -1,7 +1,10 @@
 // Writes the help text as a file for the system's help viewer: the WinHelp 4
 // format (|SYSTEM minor version 33), uncompressed 4 KB topic blocks, all
 // text in code page 932 with the Shift-JIS character set declared, so that
-// the viewer of a Japanese system shows it as written.
+// the viewer of a Japanese system shows it as written. Besides the jumps in
+// the text, the viewer reaches every topic through its contents topic (the
+// first), its browse buttons (the topics in order) and its keyword index
+// (the topics' titles).
 #pragma once
 
 #include <string>
