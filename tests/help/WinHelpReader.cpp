@@ -38,6 +38,7 @@ private:
 
 std::string FromShiftJis(std::string_view text) {
     iconv_t converter = iconv_open("UTF-8", "CP932");
+    if (converter == reinterpret_cast<iconv_t>(-1)) Fail("no converter from code page 932");
     std::string out(text.size() * 3, '\0');
     char* in = const_cast<char*>(text.data());
     size_t inLeft = text.size();
@@ -145,7 +146,8 @@ void ReadSystem(const std::string& bytes, ReadHelp& help) {
         const unsigned type = system.U16(at);
         if (type == 1) help.title = FromShiftJis(system.CString(at + 4));
         if (type == 3) help.contents = system.U32(at + 4);
-        if (type == 6 && system.CString(at + 4 + 12) == "main") help.caption = FromShiftJis(system.CString(at + 4 + 21));
+        const bool mainWindow = type == 6 && system.CString(at + 4 + 12) == "main";
+        if (mainWindow) help.caption = FromShiftJis(system.CString(at + 4 + 21));
         if (type == 11) help.charset = system.U8(at + 4);
     }
 }

@@ -26,8 +26,9 @@ std::string Describe(std::string_view utf8) {
 }  // namespace
 
 std::string ToShiftJis(std::string_view utf8, const SourcePlace& place) {
-    const Converter converter(iconv_open("CP932", "UTF-8"));
-    if (converter.get() == reinterpret_cast<iconv_t>(-1)) throw SourceError(place, "no converter to code page 932");
+    const iconv_t opened = iconv_open("CP932", "UTF-8");
+    if (opened == reinterpret_cast<iconv_t>(-1)) throw SourceError(place, "no converter to code page 932");
+    const Converter converter(opened);
     std::string result(utf8.size() * 2, '\0');
     char* in = const_cast<char*>(utf8.data());
     size_t inLeft = utf8.size();

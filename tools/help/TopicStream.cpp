@@ -21,10 +21,9 @@ std::uint32_t BlockOf(std::uint32_t position) { return (position - kBlockHeaderS
 
 }  // namespace
 
-size_t TopicStream::AddTopic(std::string title, const SourcePlace& place) {
+void TopicStream::AddTopic(std::string title, const SourcePlace& place) {
     m_topicRecords.push_back(m_records.size());
     m_records.push_back({kTopicHeader, std::string(kTopicHeaderDataSize, '\0'), std::move(title), place});
-    return m_topicRecords.size() - 1;
 }
 
 void TopicStream::AddText(std::string formatting, std::string strings, const SourcePlace& place) {

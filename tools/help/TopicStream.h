@@ -23,8 +23,8 @@ namespace unitora::help {
 
 class TopicStream {
 public:
-    // Starts a topic; returns its number, counted from 0.
-    size_t AddTopic(std::string title, const SourcePlace& place);
+    // Starts a topic; topics are numbered from 0 in the order they start.
+    void AddTopic(std::string title, const SourcePlace& place);
     // A text record of the current topic: its structure and formatting
     // (LinkData1) and its displayed strings (LinkData2).
     void AddText(std::string formatting, std::string strings, const SourcePlace& place);
