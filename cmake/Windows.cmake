@@ -39,6 +39,18 @@ add_subdirectory(tests/windows/shell)
 add_subdirectory(tests/windows/controls)
 add_subdirectory(tests/windows/pages)
 
+# The help next to the program, made by the help's host programs.
+include(cmake/SourcePaths.cmake)
+include(cmake/HostPrograms.cmake)
+unitora_absolute_sources(_catalogue_sources unitora_core unitora_catalogue)
+unitora_add_host_program(unitora-helpc tools/help/unitora-helpc.cpp ${UNITORA_HELP_COMPILER_SOURCES})
+unitora_add_host_program(unitora-help-units tools/help/unitora-help-units.cpp ${UNITORA_HELP_UNITS_SOURCES}
+                         ${_catalogue_sources})
+unitora_add_help(${CMAKE_BINARY_DIR}/host/unitora-helpc ${CMAKE_BINARY_DIR}/host/unitora-help-units)
+add_subdirectory(tests/windows/help)
+
+include(cmake/Package.cmake)
+
 # The start-up benchmark's baseline (scripts/bench-startup.sh), a bare
 # dialog program started like unitora.exe and built beside it.
 add_executable(minimal-dialog WIN32 tests/bench/MinimalDialog.cpp tests/bench/MinimalDialog.rc)

@@ -14,6 +14,9 @@ packages=(
     gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     # running under Wine: wine provides /usr/bin/wine, wine64 the 64-bit loader
     wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine
+    # the Japanese locale's sources, from which the help viewer's test makes
+    # a locale of its own (code page 932 under Wine)
+    locales
     # screenshots of the program under Xvfb (import; xwininfo finds the window)
     imagemagick x11-utils
 )

@@ -25,6 +25,6 @@ BOOL CBaseApp::ProcessMessageFilter(int code, LPMSG msg) {
     return CWinApp::ProcessMessageFilter(code, msg);
 }
 
-void CBaseApp::OpenModuleFile(LPCWSTR fileName) { ShellOpen(GetPathFolder(GetModulePath()) + fileName); }
+INT_PTR CBaseApp::OpenModuleFile(LPCWSTR fileName) { return ShellOpen(GetPathFolder(GetModulePath()) + fileName); }
 
 void CBaseApp::OnHelp() { ShowHelp(); }

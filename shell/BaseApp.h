@@ -16,8 +16,9 @@ public:
     // consumed messages go no further.
     BOOL ProcessMessageFilter(int code, LPMSG msg) override;
 
-    // Shell-opens a file that lies next to the executable.
-    void OpenModuleFile(LPCWSTR fileName);
+    // Shell-opens a file that lies next to the executable; returns the
+    // shell's result (32 or below: not opened).
+    INT_PTR OpenModuleFile(LPCWSTR fileName);
 
 protected:
     // The help command.

@@ -52,4 +52,12 @@ void CConverterApp::SaveTabOrder() {
     unitora::SaveTabOrder(store, m_tabOrder);
 }
 
-void CConverterApp::ShowHelp() { OpenModuleFile(kHelpFileName); }
+// A system without a viewer for help files (or a folder without the help
+// file) still gets the help: the shell's failure opens the web page copy, so
+// that the help command never silently does nothing.
+void CConverterApp::ShowHelp() {
+    constexpr INT_PTR kLastShellError = 32;
+    if (OpenModuleFile(kHelpFileName) <= kLastShellError) {
+        OpenModuleFile(kHelpPageFileName);
+    }
+}

@@ -27,6 +27,8 @@ public:
 
     static constexpr wchar_t kSettingsKey[] = L"VELK";
     static constexpr wchar_t kHelpFileName[] = L"unitora.hlp";
+    // The same help as a web page, for systems that cannot open the help file.
+    static constexpr wchar_t kHelpPageFileName[] = L"unitora.html";
 
 protected:
     void ShowHelp() override;

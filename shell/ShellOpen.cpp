@@ -4,15 +4,15 @@
 
 namespace {
 
-void OpenWithShell(const CString& target) {
-    ::ShellExecuteW(nullptr, L"open", target, nullptr, nullptr, SW_SHOWNORMAL);
+INT_PTR OpenWithShell(const CString& target) {
+    return reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", target, nullptr, nullptr, SW_SHOWNORMAL));
 }
 
 ShellOpener g_opener = OpenWithShell;
 
 }  // namespace
 
-void ShellOpen(const CString& target) { g_opener(target); }
+INT_PTR ShellOpen(const CString& target) { return g_opener(target); }
 
 ShellOpener SetShellOpener(ShellOpener opener) noexcept {
     const ShellOpener previous = g_opener;

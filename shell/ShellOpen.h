@@ -5,10 +5,12 @@
 
 #include "Framework.h"
 
-using ShellOpener = void (*)(const CString& target);
+// The shell's result: above 32 when the target was handed to a program, 32
+// or below when it could not be (no such file, no program for it).
+using ShellOpener = INT_PTR (*)(const CString& target);
 
-// Opens target; a missing file or viewer is not reported.
-void ShellOpen(const CString& target);
+// Opens target and returns the shell's result.
+INT_PTR ShellOpen(const CString& target);
 
 // Replaces the opener (null restores the shell's); returns the previous one.
 ShellOpener SetShellOpener(ShellOpener opener) noexcept;

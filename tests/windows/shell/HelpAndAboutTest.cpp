@@ -1,18 +1,22 @@
 // How help and about are reached from the main window: buttons, system
-// commands, F1 and F10 (also from inside a page), and where help looks for
-// its file.
+// commands, F1 and F10 (also from inside a page), where help looks for its
+// file, and the web page it falls back to.
 #include "MainWindowFixture.h"
+
+#include <shellapi.h>
 
 namespace {
 
-// The help file next to the test program, worked out independently.
-std::wstring HelpFileNextToProgram() {
+// A file next to the test program, worked out independently.
+std::wstring FileNextToProgram(const wchar_t* name) {
     wchar_t path[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path);
     folder.erase(folder.find_last_of(L'\\') + 1);
-    return folder + L"unitora.hlp";
+    return folder + name;
 }
+
+std::wstring HelpFileNextToProgram() { return FileNextToProgram(L"unitora.hlp"); }
 
 TEST_F(MainWindowTest, AboutIsReachedFromItsButtonSystemCommandsAndF10) {
     CWnd other;
@@ -74,6 +78,27 @@ TEST_F(MainWindowTest, HelpOpensTheFileNextToTheProgramFromButtonSystemCommandAn
         },
     });
     ::SetCurrentDirectoryW(previous);
+}
+
+// When the shell cannot open the help file (no such file, no viewer for it:
+// a result of 32 or below), the same help opens as a web page instead.
+TEST(Help, OpensTheWebPageWhenTheShellCannotOpenTheHelpFile) {
+    const std::wstring helpFile = HelpFileNextToProgram();
+    const std::wstring webPage = FileNextToProgram(L"unitora.html");
+    struct Case {
+        INT_PTR shellResult;
+        std::vector<std::wstring> opened;
+    };
+    for (const Case& c : {Case{SE_ERR_FNF, {helpFile, webPage}}, Case{SE_ERR_NOASSOC, {helpFile, webPage}},
+                          Case{32, {helpFile, webPage}}, Case{33, {helpFile}}}) {
+        SeamRecorder seams;
+        SeamRecorder::s_shellResult = c.shellResult;
+        CConverterApp app;
+        app.OnCmdMsg(ID_HELP, 0);
+        std::vector<std::wstring> opened;
+        for (const CString& target : SeamRecorder::s_opened) opened.emplace_back(target.GetString());
+        EXPECT_EQ(c.opened, opened) << "shell result " << c.shellResult;
+    }
 }
 
 }  // namespace

@@ -6,7 +6,10 @@ namespace {
 
 ModalScript* g_script = nullptr;
 
-void RecordOpened(const CString& target) { SeamRecorder::s_opened.push_back(target); }
+INT_PTR RecordOpened(const CString& target) {
+    SeamRecorder::s_opened.push_back(target);
+    return SeamRecorder::s_shellResult;
+}
 void RecordAbout() { ++SeamRecorder::s_aboutCount; }
 
 }  // namespace
@@ -66,11 +69,13 @@ int PrivateProfileRoot::ValueCount(const CWinApp& app) const {
 }
 
 std::vector<CString> SeamRecorder::s_opened;
+INT_PTR SeamRecorder::s_shellResult = 0;
 int SeamRecorder::s_aboutCount = 0;
 
 SeamRecorder::SeamRecorder()
     : m_previousOpener(SetShellOpener(RecordOpened)), m_previousAbout(SetAboutBoxOpener(RecordAbout)) {
     s_opened.clear();
+    s_shellResult = kShellOpened;
     s_aboutCount = 0;
 }
 

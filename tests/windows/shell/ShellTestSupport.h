@@ -39,8 +39,8 @@ private:
     HKEY m_previous = nullptr;
 };
 
-// Records what the program would shell-open and counts the about commands,
-// for as long as it lives.
+// Records what the program would shell-open, answering with s_shellResult,
+// and counts the about commands, for as long as it lives.
 class SeamRecorder {
 public:
     SeamRecorder();
@@ -48,7 +48,11 @@ public:
     SeamRecorder(const SeamRecorder&) = delete;
     SeamRecorder& operator=(const SeamRecorder&) = delete;
 
+    // Any result above 32 says the shell handed the target over.
+    static constexpr INT_PTR kShellOpened = 42;
+
     static std::vector<CString> s_opened;
+    static INT_PTR s_shellResult;  // kShellOpened unless a test says otherwise
     static int s_aboutCount;
 
 private:

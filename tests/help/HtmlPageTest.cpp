@@ -1,0 +1,32 @@
+// The web page copy: one page, each topic a section under its ID, jumps as
+// links within the page, lists grouped, text escaped.
+#include <gtest/gtest.h>
+
+#include "HelpSource.h"
+#include "HtmlPage.h"
+
+namespace unitora::help {
+namespace {
+
+TEST(HtmlPage, HoldsEveryTopicAsASectionWithLinksWithinThePage) {
+    const std::string page = WriteHtmlPage(ReadHelpSource({{"help.txt",
+                                                            "@title ヘルプ <1>\n"
+                                                            "= a 最初\n"
+                                                            "- 一 [[b]]\n"
+                                                            "- 二\n"
+                                                            "段落 & <b>\n"
+                                                            "= b 次\n"
+                                                            "== 見出し\n"}}));
+    for (const char* part : {
+             "<meta charset=\"utf-8\">",
+             "<title>ヘルプ &lt;1&gt;</title>",
+             "<section id=\"a\">\n<h1>最初</h1>\n<ul>\n<li>一 <a href=\"#b\">次</a></li>\n<li>二</li>\n</ul>\n"
+             "<p>段落 &amp; &lt;b&gt;</p>\n</section>",
+             "<section id=\"b\">\n<h2>次</h2>\n<h3>見出し</h3>\n</section>",
+         }) {
+        EXPECT_NE(std::string::npos, page.find(part)) << part;
+    }
+}
+
+}  // namespace
+}  // namespace unitora::help
