@@ -26,6 +26,7 @@ fi
 cmake --build "$build" --target unitora minimal-dialog
 
 start_private_session
+use_japanese_locale
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 

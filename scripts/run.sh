@@ -54,10 +54,12 @@ program=$build/unitora.exe
 
 if [ -z "$screenshot" ]; then
     prepare_unitora_prefix "${UNITORA_WINE_PREFIX:-$(unitora_data_dir)/wine-prefix}" yes
+    use_japanese_locale
     exec wine "$program"
 fi
 
 start_private_session
+use_japanese_locale
 wine "$program" &
 UNITORA_PROGRAM_PID=$!
 if ! wait_for_window Unitora "$UNITORA_PROGRAM_PID" 60; then

@@ -62,6 +62,26 @@ use_unitora_prefix() {
     export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 }
 
+# use_japanese_locale: the program runs as on a Japanese system, in code
+# page 932, which Wine takes from the locale. The help viewer needs it: it
+# reads the help file's title and text, and the names of the files it opens,
+# in that code page. A system without a Japanese UTF-8 locale gets one of
+# the user's own, made once from the C library's sources (Debian's
+# locales) in the data folder, so that nothing system-wide changes.
+use_japanese_locale() {
+    if ! locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'; then
+        local locales
+        locales="$(unitora_data_dir)/locale"
+        if [ ! -d "$locales/ja_JP.UTF-8" ]; then
+            mkdir -p -- "$locales"
+            localedef -i ja_JP -f UTF-8 "$locales/ja_JP.UTF-8" >/dev/null 2>&1 || true
+        fi
+        export LOCPATH=$locales
+    fi
+    # This shell itself cannot switch to a locale of LOCPATH; its programs can.
+    { export LC_ALL=ja_JP.UTF-8; } 2>/dev/null
+}
+
 # install_wine_symbol_font <prefix>: Wine draws the caption buttons, scroll
 # bar arrows and check marks with glyphs of its symbol font, Marlett. Debian's
 # Wine does not find the copy in its data folder (fonts-wine), so it would
