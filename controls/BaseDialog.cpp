@@ -23,6 +23,7 @@ void CopyTipText(const CString& text, wchar_t (&buffer)[N]) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CBaseDialog, CDialog)
+    ON_WM_SHOWWINDOW()
     ON_WM_SYSCOMMAND()
     ON_WM_MOUSEMOVE()
     ON_WM_CLOSE()
@@ -43,8 +44,19 @@ BOOL CBaseDialog::CreateFromTemplate() {
 BOOL CBaseDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     ReworkSystemMenu();
-    EnableToolTips(TRUE);
+    if (!m_bChildPage) {
+        EnableToolTips(TRUE);
+    }
     return TRUE;
+}
+
+// A page gets its tooltips when it is first shown: the main window makes all
+// its pages at start-up, hidden, and a page nobody has seen needs none.
+void CBaseDialog::OnShowWindow(BOOL show, UINT status) {
+    if (show && m_bChildPage && GetToolTipWindow() == nullptr) {
+        EnableToolTips(TRUE);
+    }
+    CDialog::OnShowWindow(show, status);
 }
 
 // Of the standard system menu (Restore, Move, Size, Minimize, Maximize,

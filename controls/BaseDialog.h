@@ -6,7 +6,8 @@
 // - Enter and Escape end nothing: OnOK and OnCancel are empty.
 // - Dragging the background with the left button moves the window; a page
 //   (child) passes the drag on to the window it was given as owner.
-// - Every control with an ID shows its current text as a tooltip.
+// - Every control with an ID shows its current text as a tooltip (on a page
+//   from the moment the page is first shown).
 // - CreateFromTemplate makes the dialog a modeless window from its template.
 #pragma once
 
@@ -34,6 +35,7 @@ protected:
     void OnCancel() override {}
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
+    void OnShowWindow(BOOL show, UINT status);
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnMouseMove(UINT flags, CPoint point);
     void OnClose();

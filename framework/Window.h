@@ -172,6 +172,7 @@ protected:
     void OnDestroy();
     void OnPaint();
     void OnTimer(UINT_PTR id);
+    void OnShowWindow(BOOL show, UINT status);
     HBRUSH OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor);
 
     DECLARE_MESSAGE_MAP()

@@ -50,6 +50,13 @@
          static_cast<ThisClass&>(target).OnTimer(static_cast<UINT_PTR>(call.wParam));  \
      }},
 
+// void OnShowWindow(BOOL bShow, UINT nStatus)
+#define ON_WM_SHOWWINDOW()                                                             \
+    {WM_SHOWWINDOW, 0, 0, 0, [](::CCmdTarget& target, ::MessageCall& call) {           \
+         static_cast<ThisClass&>(target).OnShowWindow(static_cast<BOOL>(call.wParam),  \
+                                                      static_cast<UINT>(call.lParam)); \
+     }},
+
 // HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) for all seven
 // WM_CTLCOLOR... messages; nCtlColor is CTLCOLOR_MSGBOX .. CTLCOLOR_STATIC.
 #define ON_WM_CTLCOLOR()                                                               \

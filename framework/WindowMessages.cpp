@@ -140,4 +140,5 @@ void CWnd::OnClose() { Default(); }
 void CWnd::OnDestroy() { Default(); }
 void CWnd::OnPaint() { Default(); }
 void CWnd::OnTimer(UINT_PTR) { Default(); }
+void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }

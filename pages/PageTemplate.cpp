@@ -54,7 +54,7 @@ const UnitField& FieldById(const PageRecord& record, int id) {
 }  // namespace
 
 PageTemplate::PageTemplate(const PageRecord& record) {
-    AddDword(WS_CHILD | WS_VISIBLE | DS_SETFONT | DS_CONTROL);
+    AddDword(WS_CHILD | DS_SETFONT | DS_CONTROL);  // hidden until its tab is chosen
     AddDword(0);           // extended style
     m_words.push_back(0);  // control count, set below
     for (short value : {short{0}, short{0}, kPageWidth, kPageHeight}) {

@@ -1,7 +1,7 @@
 // A quantity page's window layout, derived from its record: a dialog
 // template built in memory, so that no page's layout is written by hand.
 //
-// The page is a child dialog without caption or border, in "ＭＳ Ｐゴシック"
+// The page is a hidden child dialog without caption or border, in "ＭＳ Ｐゴシック"
 // 9 pt, that the main window's dialog navigation tabs into (DS_CONTROL). Each
 // unit field is an empty, left-aligned edit box (ID = the field's ID) at its
 // grid place, with its unit label as a static text (ID 0xFFFF) just right of

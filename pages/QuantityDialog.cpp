@@ -57,7 +57,7 @@ BOOL CQuantityDialog::OnInitDialog() {
     unitora::MemoryBoxes texts(m_page, [this](int) { ShowNumberPrompt(m_hWnd); });
     m_page.InitialDisplay(texts);
     CBaseDialog::OnInitDialog();
-    return TRUE;
+    return FALSE;  // the page is hidden; the main window places the focus
 }
 
 void CQuantityDialog::DoDataExchange(CDataExchange* dx) {

@@ -37,6 +37,9 @@ TEST(AllPagesTest, EveryPageOpensWithTheModelsDisplayAndConvertsAKeystroke) {
         const std::unique_ptr<CQuantityDialog> page = CreatePageObject(index, &host);
         ASSERT_TRUE(page->CreateFromTemplate());
         EXPECT_EQ(static_cast<int>(record.templateId), ::GetDlgCtrlID(page->m_hWnd));
+        EXPECT_EQ(nullptr, page->GetToolTipWindow()) << "no tooltips before the page is first shown";
+        page->ShowWindow(SW_SHOW);
+        EXPECT_NE(nullptr, page->GetToolTipWindow());
         ModelPage model(record);
         ExpectSameTexts(page->m_hWnd, model);
 

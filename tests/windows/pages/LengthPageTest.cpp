@@ -21,6 +21,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(m_host.CreateVisible());
         ASSERT_TRUE(m_page.CreateFromTemplate());
+        m_page.ShowWindow(SW_SHOW);  // as the main window shows the current tab's page
     }
 
     HWND Box(int id) const { return ::GetDlgItem(m_page.m_hWnd, id); }

@@ -59,7 +59,8 @@ bool Encloses(const RECT& outer, const RECT& inner) {
 void CheckPageWindow(HWND page, HWND host) {
     EXPECT_EQ(host, ::GetParent(page));
     const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(page, GWL_STYLE));
-    EXPECT_EQ(static_cast<DWORD>(WS_CHILD | WS_VISIBLE), style & (WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_BORDER));
+    EXPECT_EQ(static_cast<DWORD>(WS_CHILD), style & (WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_BORDER))
+        << "a hidden child without caption or border";
     EXPECT_NE(0, ::GetWindowLongPtrW(page, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
     LOGFONTW font{};
     ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(page, WM_GETFONT, 0, 0)), sizeof(font), &font);
