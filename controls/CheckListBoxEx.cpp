@@ -1,6 +1,7 @@
 #include "CheckListBoxEx.h"
 
 #include <algorithm>
+#include <cwchar>
 
 namespace {
 
@@ -26,12 +27,18 @@ CCheckListBoxEx::CCheckListBoxEx() { m_titleTip.Create(this); }
 
 int CCheckListBoxEx::InsertString(int index, LPCWSTR text) {
     const int result = CCheckListBox::InsertString(index, text);
+    if (result >= 0) {
+        m_itemWidths.insert(m_itemWidths.begin() + result, TextWidth(text));
+    }
     UpdateHorizontalExtent();
     return result;
 }
 
 int CCheckListBoxEx::DeleteString(UINT index) {
     const int result = CCheckListBox::DeleteString(index);
+    if (result >= 0 && index < m_itemWidths.size()) {
+        m_itemWidths.erase(m_itemWidths.begin() + index);
+    }
     UpdateHorizontalExtent();
     const int row = static_cast<int>(index);
     SetCurSel(row == GetCount() ? row - 1 : row);
@@ -40,25 +47,31 @@ int CCheckListBoxEx::DeleteString(UINT index) {
 
 void CCheckListBoxEx::ResetContent() {
     CCheckListBox::ResetContent();
+    m_itemWidths.clear();
     UpdateHorizontalExtent();
 }
 
 int CCheckListBoxEx::AddString(LPCWSTR text) {
     const int result = CCheckListBox::AddString(text);
+    if (result >= 0) {
+        m_itemWidths.insert(m_itemWidths.begin() + result, TextWidth(text));
+    }
     UpdateHorizontalExtent();
     return result;
 }
 
 void CCheckListBoxEx::UpdateHorizontalExtent() {
     int widest = 1;
-    CClientDC dc(this);
-    CScopedSelect font(dc, ::GetStockObject(DEFAULT_GUI_FONT));
-    CString text;
-    for (int index = 0; index < GetCount(); ++index) {
-        GetText(index, text);
-        widest = std::max(widest, static_cast<int>(dc.GetTextExtent(text).cx));
+    for (int width : m_itemWidths) {
+        widest = std::max(widest, width);
     }
     SetHorizontalExtent(widest + 5);
+}
+
+int CCheckListBoxEx::TextWidth(LPCWSTR text) {
+    CClientDC dc(this);
+    CScopedSelect font(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    return static_cast<int>(dc.GetTextExtent(text, static_cast<int>(std::wcslen(text))).cx);
 }
 
 int CCheckListBoxEx::CalcMinimumItemHeight() {
