@@ -8,6 +8,7 @@
 namespace unitora::framework {
 
 bool PreTranslateForWindows(MSG& msg) {
+    RelayToolTipMessage(msg);
     for (HWND window = msg.hwnd; window != nullptr; window = ::GetParent(window)) {
         CWnd* object = CWnd::FromHandlePermanent(window);
         if (object != nullptr && object->PreTranslateMessage(&msg)) {

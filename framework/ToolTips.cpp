@@ -1,6 +1,8 @@
 // Tooltips for a window's child controls.
 #include "Window.h"
 
+#include "MessagePump.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -10,10 +12,15 @@ namespace {
 constexpr int kStaticLabelId = 0xFFFF;
 
 // The tool structure size that common controls 5.8 and 6 both accept.
+// The framework's message loops relay the mouse messages to the tooltip
+// (RelayToolTipMessage) instead of letting the tooltip subclass each control
+// (TTF_SUBCLASS): under Wine a control subclassed that way pays a round trip
+// to the server for every message it gets, which made rewriting a page's
+// boxes many times slower.
 TOOLINFOW ChildTool(HWND owner, HWND child) {
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = owner;
     tool.uId = reinterpret_cast<UINT_PTR>(child);
     tool.lpszText = LPSTR_TEXTCALLBACKW;
@@ -99,6 +106,29 @@ void CWnd::RemoveSharedTools() noexcept {
         ::SendMessageW(toolTip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
+
+namespace unitora::framework {
+
+// The tooltip of the nearest framework window, from the message's window up
+// to its top-level window, sees every mouse message: it finds the tool by
+// the message's window.
+void RelayToolTipMessage(const MSG& msg) {
+    if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST) {
+        return;
+    }
+    for (HWND window = msg.hwnd; window != nullptr; window = ::GetParent(window)) {
+        const CWnd* object = CWnd::FromHandlePermanent(window);
+        if (const HWND toolTip = object != nullptr ? object->GetToolTipWindow() : nullptr) {
+            ::SendMessageW(toolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+            return;
+        }
+        if ((::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) {
+            return;
+        }
+    }
+}
+
+}  // namespace unitora::framework
 
 HWND CWnd::GetToolTipWindow() const noexcept {
     return m_pToolTip ? m_pToolTip->m_hWnd : m_hSharedToolTip;

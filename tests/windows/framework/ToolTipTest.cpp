@@ -1,6 +1,7 @@
 // Tooltips for child controls: which controls get a tool, the text request
 // reaching the dialog, and the tooltip window's lifetime.
 #include "DialogTemplateBuilder.h"
+#include "MessagePump.h"
 #include "TestSupport.h"
 #include "TestWindows.h"
 
@@ -68,6 +69,23 @@ TEST_F(ToolTipTest, EveryChildExceptTheLabelsGetsAToolAskingTheDialogForItsText)
 
     EXPECT_EQ(L"", ToolTipTextOf(m_dialog, ::GetDlgItem(m_dialog.m_hWnd, kLabel)));
     EXPECT_EQ(1, m_dialog.m_nTextRequests);
+}
+
+// The message loops show the mouse messages to the tooltip, which shows the
+// tip of the control under the mouse after its delay.
+TEST_F(ToolTipTest, AMouseMoveOverAControlShowsItsTip) {
+    m_dialog.ShowWindow(SW_SHOWNA);
+    ::SendMessageW(m_hToolTip, TTM_SETDELAYTIME, TTDT_INITIAL, 1);
+    HWND edit = ::GetDlgItem(m_dialog.m_hWnd, kEdit);
+    CRect box;
+    ::GetWindowRect(edit, box);
+    ::SetCursorPos(box.CenterPoint().x, box.CenterPoint().y);
+    MSG move{edit, WM_MOUSEMOVE, 0, MAKELPARAM(box.Width() / 2, box.Height() / 2), ::GetTickCount(),
+             box.CenterPoint()};
+    unitora::framework::PreTranslateForWindows(move);
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(m_hToolTip) != FALSE; }));
+    EXPECT_EQ(1, m_dialog.m_nTextRequests);
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(edit), m_dialog.m_lastToolId);
 }
 
 TEST_F(ToolTipTest, EnablingAgainAddsOnlyControlsCreatedSince) {
