@@ -45,7 +45,7 @@ BOOL CBaseDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     ReworkSystemMenu();
     if (!m_bChildPage) {
-        EnableToolTips(TRUE);
+        EnableToolTips();
     }
     return TRUE;
 }
@@ -54,7 +54,7 @@ BOOL CBaseDialog::OnInitDialog() {
 // its pages at start-up, hidden, and a page nobody has seen needs none.
 void CBaseDialog::OnShowWindow(BOOL show, UINT status) {
     if (show && m_bChildPage && GetToolTipWindow() == nullptr) {
-        EnableToolTips(TRUE);
+        EnableToolTips();
     }
     CDialog::OnShowWindow(show, status);
 }

@@ -27,7 +27,6 @@ public:
     // parent is the application's main window; any other dialog's parent is
     // the window given at construction.
     virtual BOOL CreateFromTemplate();
-    virtual BOOL IsCloseEnabled() const noexcept { return m_bCloseEnabled; }
 
 protected:
     BOOL OnInitDialog() override;

@@ -15,8 +15,6 @@ public:
 
     void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
 
-    BOOL IsHovered() const noexcept { return m_bHover; }
-
     static constexpr COLORREF kDefaultHover = RGB(255, 0, 255);
 
 protected:

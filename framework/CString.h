@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,7 +12,6 @@ public:
     CString() = default;
     CString(const wchar_t* text);  // null reads as empty
     CString(const wchar_t* text, int length);
-    CString(wchar_t ch, int repeat = 1);
     CString(std::wstring_view text) : m_text(text) {}
 
     int GetLength() const noexcept { return static_cast<int>(m_text.size()); }
@@ -25,26 +23,17 @@ public:
     std::wstring_view View() const noexcept { return m_text; }
 
     wchar_t GetAt(int index) const { return m_text.at(static_cast<size_t>(index)); }
-    void SetAt(int index, wchar_t ch) { m_text.at(static_cast<size_t>(index)) = ch; }
     wchar_t operator[](int index) const { return GetAt(index); }
 
-    CString& operator=(const wchar_t* text);
     CString& operator+=(const CString& text);
     CString& operator+=(const wchar_t* text);
-    CString& operator+=(wchar_t ch);
 
     // Out-of-range counts and positions are clamped, as callers expect.
     CString Left(int count) const;
-    CString Right(int count) const;
     CString Mid(int first) const;
-    CString Mid(int first, int count) const;
 
     // -1 when not found.
-    int Find(wchar_t ch, int start = 0) const noexcept;
-    int Find(const wchar_t* text, int start = 0) const noexcept;
     int ReverseFind(wchar_t ch) const noexcept;
-
-    int Compare(const wchar_t* text) const noexcept;
 
     // Direct writing into the string's storage: GetBuffer(n) makes room for
     // n characters plus a terminator; ReleaseBuffer(-1) takes the length up
@@ -52,58 +41,14 @@ public:
     LPWSTR GetBuffer(int minimumLength);
     void ReleaseBuffer(int newLength = -1);
 
-    // printf-like formatting, checked at compile time for argument kinds and
-    // written without the C runtime's printf. Understands %% and %s %c %d %i
-    // %u %x %X with the flags '-' and '0' and a field width ("View%02d").
-    template <class... Args>
-    void Format(const wchar_t* format, const Args&... args) {
-        const FormatArgument list[] = {FormatArgument(args)..., FormatArgument()};
-        FormatList(format, list, sizeof...(Args));
-    }
-
-    class FormatArgument {
-    public:
-        enum class Kind { None, Signed, Unsigned, Text, Character };
-        FormatArgument() noexcept : m_kind(Kind::None) {}
-        FormatArgument(int value) noexcept : m_kind(Kind::Signed), m_signed(value) {}
-        FormatArgument(long value) noexcept : m_kind(Kind::Signed), m_signed(value) {}
-        FormatArgument(long long value) noexcept : m_kind(Kind::Signed), m_signed(value) {}
-        FormatArgument(unsigned value) noexcept : m_kind(Kind::Unsigned), m_unsigned(value) {}
-        FormatArgument(unsigned long value) noexcept : m_kind(Kind::Unsigned), m_unsigned(value) {}
-        FormatArgument(unsigned long long value) noexcept : m_kind(Kind::Unsigned), m_unsigned(value) {}
-        FormatArgument(wchar_t value) noexcept : m_kind(Kind::Character), m_character(value) {}
-        FormatArgument(const wchar_t* value) noexcept : m_kind(Kind::Text), m_text(value) {}
-        FormatArgument(const CString& value) noexcept : m_kind(Kind::Text), m_text(value.GetString()) {}
-
-        Kind GetKind() const noexcept { return m_kind; }
-        std::int64_t GetSigned() const noexcept;
-        std::uint64_t GetUnsigned() const noexcept;
-        const wchar_t* GetText() const noexcept { return m_kind == Kind::Text ? m_text : nullptr; }
-        wchar_t GetCharacter() const noexcept { return m_kind == Kind::Character ? m_character : L'\0'; }
-
-    private:
-        Kind m_kind;
-        union {
-            std::int64_t m_signed;
-            std::uint64_t m_unsigned;
-            const wchar_t* m_text;
-            wchar_t m_character;
-        };
-    };
+    // Equal texts. A comparison with a plain wide string does not compile
+    // (it is ambiguous), rather than comparing pointers through the
+    // conversion to LPCWSTR.
+    bool operator==(const CString& other) const noexcept = default;
 
 private:
-    void FormatList(const wchar_t* format, const FormatArgument* arguments, size_t count);
-
     std::wstring m_text;
 };
 
 CString operator+(const CString& left, const CString& right);
 CString operator+(const CString& left, const wchar_t* right);
-CString operator+(const wchar_t* left, const CString& right);
-CString operator+(const CString& left, wchar_t right);
-
-bool operator==(const CString& left, const CString& right) noexcept;
-bool operator==(const CString& left, const wchar_t* right) noexcept;
-bool operator!=(const CString& left, const CString& right) noexcept;
-bool operator!=(const CString& left, const wchar_t* right) noexcept;
-bool operator<(const CString& left, const CString& right) noexcept;

@@ -97,7 +97,6 @@ protected:                                               \
      [](::CCmdTarget& target, ::MessageCall&) { static_cast<ThisClass&>(target).memberFn(); }},
 
 #define ON_BN_CLICKED(id, memberFn) ON_CONTROL(BN_CLICKED, id, memberFn)
-#define ON_EN_CHANGE(id, memberFn) ON_CONTROL(EN_CHANGE, id, memberFn)
 
 // One handler for a range of controls; it receives the control's ID.
 #define ON_CONTROL_RANGE(notifyCode, firstId, lastId, memberFn)                        \

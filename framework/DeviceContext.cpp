@@ -5,16 +5,6 @@
 
 using unitora::framework::GetThreadState;
 
-namespace {
-
-template <class Wrapper>
-Wrapper* SelectAndWrapPrevious(HDC dc, CGdiObject* object) {
-    HGDIOBJ previous = ::SelectObject(dc, object != nullptr ? object->m_hObject : nullptr);
-    return dynamic_cast<Wrapper*>(CGdiObject::FromHandle(previous));
-}
-
-}  // namespace
-
 CDC::~CDC() { DeleteDC(); }
 
 CDC* CDC::FromHandle(HDC dc) {
@@ -54,24 +44,10 @@ BOOL CDC::DeleteDC() noexcept {
     return ::DeleteDC(Detach());
 }
 
-CGdiObject* CDC::SelectObject(CGdiObject* object) { return SelectAndWrapPrevious<CGdiObject>(m_hDC, object); }
-CFont* CDC::SelectObject(CFont* font) { return SelectAndWrapPrevious<CFont>(m_hDC, font); }
-CBrush* CDC::SelectObject(CBrush* brush) { return SelectAndWrapPrevious<CBrush>(m_hDC, brush); }
-CPen* CDC::SelectObject(CPen* pen) { return SelectAndWrapPrevious<CPen>(m_hDC, pen); }
-CBitmap* CDC::SelectObject(CBitmap* bitmap) { return SelectAndWrapPrevious<CBitmap>(m_hDC, bitmap); }
-
 HGDIOBJ CDC::SelectObject(HGDIOBJ object) noexcept { return ::SelectObject(m_hDC, object); }
 
-CGdiObject* CDC::SelectStockObject(int stockObject) {
-    return CGdiObject::FromHandle(::SelectObject(m_hDC, ::GetStockObject(stockObject)));
-}
-
 COLORREF CDC::SetTextColor(COLORREF color) noexcept { return ::SetTextColor(m_hDC, color); }
-COLORREF CDC::GetTextColor() const noexcept { return ::GetTextColor(m_hDC); }
-COLORREF CDC::SetBkColor(COLORREF color) noexcept { return ::SetBkColor(m_hDC, color); }
-COLORREF CDC::GetBkColor() const noexcept { return ::GetBkColor(m_hDC); }
 int CDC::SetBkMode(int mode) noexcept { return ::SetBkMode(m_hDC, mode); }
-int CDC::GetBkMode() const noexcept { return ::GetBkMode(m_hDC); }
 int CDC::SetStretchBltMode(int mode) noexcept { return ::SetStretchBltMode(m_hDC, mode); }
 
 // Fills without creating a brush: an opaque, empty text output over the
@@ -80,15 +56,6 @@ void CDC::FillSolidRect(LPCRECT rect, COLORREF color) noexcept {
     const COLORREF previous = ::SetBkColor(m_hDC, color);
     ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, rect, nullptr, 0, nullptr);
     ::SetBkColor(m_hDC, previous);
-}
-
-void CDC::FillSolidRect(int x, int y, int width, int height, COLORREF color) noexcept {
-    const RECT rect{x, y, x + width, y + height};
-    FillSolidRect(&rect, color);
-}
-
-void CDC::FillRect(LPCRECT rect, CBrush* brush) noexcept {
-    ::FillRect(m_hDC, rect, brush != nullptr ? static_cast<HBRUSH>(brush->m_hObject) : nullptr);
 }
 
 BOOL CDC::DrawEdge(LPRECT rect, UINT edge, UINT flags) noexcept { return ::DrawEdge(m_hDC, rect, edge, flags); }
@@ -105,10 +72,6 @@ int CDC::DrawText(LPCWSTR text, int length, LPRECT rect, UINT format) noexcept {
 
 int CDC::DrawText(const CString& text, LPRECT rect, UINT format) noexcept {
     return DrawText(text.GetString(), text.GetLength(), rect, format);
-}
-
-BOOL CDC::TextOut(int x, int y, const CString& text) noexcept {
-    return ::TextOutW(m_hDC, x, y, text.GetString(), text.GetLength());
 }
 
 CSize CDC::GetTextExtent(LPCWSTR text, int length) const noexcept {
@@ -149,12 +112,6 @@ CClientDC::CClientDC(CWnd* window) : m_hWnd(window != nullptr ? window->m_hWnd :
 }
 
 CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
-
-CWindowDC::CWindowDC(CWnd* window) : m_hWnd(window != nullptr ? window->m_hWnd : nullptr) {
-    Attach(::GetWindowDC(m_hWnd));
-}
-
-CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
 
 CPaintDC::CPaintDC(CWnd* window) : m_hWnd(window->m_hWnd) { Attach(::BeginPaint(m_hWnd, &m_ps)); }
 

@@ -1,11 +1,10 @@
 // Device contexts. CDC owns a context it creates (CreateCompatibleDC) or is
-// given by Attach and deletes it in its destructor. CClientDC, CWindowDC and
-// CPaintDC borrow a window's context for their own lifetime and give it back.
+// given by Attach and deletes it in its destructor. CClientDC and CPaintDC
+// borrow a window's context for their own lifetime and give it back.
 // FromHandle wraps a context somebody else owns (a draw-item record's).
 #pragma once
 
 #include "CString.h"
-#include "GdiObjects.h"
 #include "Geometry.h"
 
 #include <windows.h>
@@ -21,7 +20,6 @@ public:
 
     HDC m_hDC = nullptr;
 
-    HDC GetSafeHdc() const noexcept { return m_hDC; }
     operator HDC() const noexcept { return m_hDC; }
 
     // A wrapper that does not own the context, valid until the current
@@ -33,36 +31,22 @@ public:
     BOOL CreateCompatibleDC(CDC* dc);  // null: compatible with the screen
     BOOL DeleteDC() noexcept;
 
-    // Selection. The pointer returned wraps the previously selected object
-    // (not owned); select it back when done, or use CScopedSelect.
-    CGdiObject* SelectObject(CGdiObject* object);
-    CFont* SelectObject(CFont* font);
-    CBrush* SelectObject(CBrush* brush);
-    CPen* SelectObject(CPen* pen);
-    CBitmap* SelectObject(CBitmap* bitmap);
+    // Selection: returns the previously selected object; select it back
+    // when done, or use CScopedSelect.
     HGDIOBJ SelectObject(HGDIOBJ object) noexcept;
-    CGdiObject* SelectStockObject(int stockObject);
 
     COLORREF SetTextColor(COLORREF color) noexcept;  // returns the previous colour
-    COLORREF GetTextColor() const noexcept;
-    COLORREF SetBkColor(COLORREF color) noexcept;
-    COLORREF GetBkColor() const noexcept;
     int SetBkMode(int mode) noexcept;  // returns the previous mode
-    int GetBkMode() const noexcept;
     int SetStretchBltMode(int mode) noexcept;
 
     void FillSolidRect(LPCRECT rect, COLORREF color) noexcept;
-    void FillSolidRect(int x, int y, int width, int height, COLORREF color) noexcept;
-    void FillRect(LPCRECT rect, CBrush* brush) noexcept;
     BOOL DrawEdge(LPRECT rect, UINT edge, UINT flags) noexcept;
     void DrawFocusRect(LPCRECT rect) noexcept;
     BOOL DrawIcon(int x, int y, HICON icon) noexcept;
-    BOOL DrawIcon(POINT point, HICON icon) noexcept { return DrawIcon(point.x, point.y, icon); }
     BOOL DrawFrameControl(LPRECT rect, UINT type, UINT state) noexcept;
 
     int DrawText(LPCWSTR text, int length, LPRECT rect, UINT format) noexcept;
     int DrawText(const CString& text, LPRECT rect, UINT format) noexcept;
-    BOOL TextOut(int x, int y, const CString& text) noexcept;
     CSize GetTextExtent(LPCWSTR text, int length) const noexcept;
     CSize GetTextExtent(const CString& text) const noexcept;
     BOOL GetTextMetrics(LPTEXTMETRICW metrics) const noexcept;
@@ -92,16 +76,6 @@ class CClientDC : public CDC {
 public:
     explicit CClientDC(CWnd* window);
     ~CClientDC() override;
-
-protected:
-    HWND m_hWnd;
-};
-
-// The whole-window context (caption and frame included).
-class CWindowDC : public CDC {
-public:
-    explicit CWindowDC(CWnd* window);
-    ~CWindowDC() override;
 
 protected:
     HWND m_hWnd;

@@ -34,11 +34,6 @@ END_MESSAGE_MAP()
 CDialog::CDialog(UINT templateId, CWnd* parent) noexcept
     : m_lpszTemplateName(MAKEINTRESOURCEW(templateId)), m_pParentWnd(parent) {}
 
-CDialog::CDialog(LPCWSTR templateName, CWnd* parent) noexcept
-    : m_lpszTemplateName(templateName), m_pParentWnd(parent) {}
-
-BOOL CDialog::Create(UINT templateId, CWnd* parent) { return Create(MAKEINTRESOURCEW(templateId), parent); }
-
 BOOL CDialog::Create(LPCWSTR templateName, CWnd* parent) {
     m_lpszTemplateName = templateName;
     LPCDLGTEMPLATEW dialogTemplate = LoadTemplate();
@@ -51,12 +46,6 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEW dialogTemplate, CWnd* parent) {
         parent = AfxGetMainWnd();
     }
     return CreateFromTemplate(dialogTemplate, parent != nullptr ? parent->m_hWnd : nullptr);
-}
-
-BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATEW dialogTemplate, CWnd* parent) noexcept {
-    m_lpDialogTemplate = dialogTemplate;
-    m_pParentWnd = parent;
-    return dialogTemplate != nullptr;
 }
 
 LPCDLGTEMPLATEW CDialog::LoadTemplate() const {
@@ -140,7 +129,7 @@ HWND CDialog::FindModalOwner() const {
 }
 
 INT_PTR CDialog::DoModal() {
-    LPCDLGTEMPLATEW dialogTemplate = m_lpDialogTemplate != nullptr ? m_lpDialogTemplate : LoadTemplate();
+    LPCDLGTEMPLATEW dialogTemplate = LoadTemplate();
     if (dialogTemplate == nullptr || m_hWnd != nullptr) {
         return -1;
     }

@@ -1,5 +1,5 @@
-// CDialog: modal and modeless dialogs from a template (a resource or one
-// built in memory).
+// CDialog: modal dialogs from a template resource, modeless ones from a
+// resource or from a template built in memory.
 //
 // The dialog manager's procedure sees the object on WM_INITDIALOG (it comes
 // as the creation parameter); from then on the dialog window is subclassed,
@@ -25,17 +25,15 @@ class CDialog : public CWnd {
 public:
     CDialog() noexcept = default;
     explicit CDialog(UINT templateId, CWnd* parent = nullptr) noexcept;
-    explicit CDialog(LPCWSTR templateName, CWnd* parent = nullptr) noexcept;
 
     // Modeless creation. Without a parent, the application's main window
     // becomes the parent.
-    BOOL Create(UINT templateId, CWnd* parent = nullptr);
     BOOL Create(LPCWSTR templateName, CWnd* parent = nullptr);
     BOOL CreateIndirect(LPCDLGTEMPLATEW dialogTemplate, CWnd* parent = nullptr);
 
-    // Modal: runs the framework's modal loop until EndDialog and returns its
-    // result, or -1 when the dialog could not be created.
-    BOOL InitModalIndirect(LPCDLGTEMPLATEW dialogTemplate, CWnd* parent = nullptr) noexcept;
+    // Modal, from the template given at construction: runs the framework's
+    // modal loop until EndDialog and returns its result, or -1 when the
+    // dialog could not be created.
     virtual INT_PTR DoModal();
     // Ends the modal loop with this result; a modeless dialog is only hidden.
     void EndDialog(int result);
@@ -53,8 +51,7 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-    LPCWSTR m_lpszTemplateName = nullptr;     // resource name or MAKEINTRESOURCE id
-    LPCDLGTEMPLATEW m_lpDialogTemplate = nullptr;  // in-memory template
+    LPCWSTR m_lpszTemplateName = nullptr;  // resource name or MAKEINTRESOURCE id
     CWnd* m_pParentWnd = nullptr;
 
 private:

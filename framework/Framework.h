@@ -2,7 +2,6 @@
 #pragma once
 
 #include "CString.h"
-#include "CStringArray.h"
 #include "CheckListBox.h"
 #include "CmdTarget.h"
 #include "DataExchange.h"

@@ -1,7 +1,6 @@
 // Drawing objects. Each object owns the handle it creates or is given by
 // Attach and deletes it in its destructor; objects are not copyable, so every
-// handle has exactly one owner. FromHandle wrappers (for example the previous
-// selection that CDC::SelectObject returns) never own their handle.
+// handle has exactly one owner. FromHandle wrappers never own their handle.
 #pragma once
 
 #include <windows.h>
@@ -16,9 +15,6 @@ public:
     CGdiObject& operator=(const CGdiObject&) = delete;
 
     HGDIOBJ m_hObject = nullptr;
-
-    HGDIOBJ GetSafeHandle() const noexcept { return m_hObject; }
-    operator HGDIOBJ() const noexcept { return m_hObject; }
 
     // Takes ownership. Fails (FALSE) when a handle is already held.
     BOOL Attach(HGDIOBJ handle) noexcept;
@@ -42,26 +38,15 @@ public:
     BOOL CreateSolidBrush(COLORREF color);
 };
 
-class CPen : public CGdiObject {
-public:
-    CPen() noexcept = default;
-    CPen(int style, int width, COLORREF color);
-    operator HPEN() const noexcept { return static_cast<HPEN>(m_hObject); }
-    BOOL CreatePen(int style, int width, COLORREF color);
-};
-
 class CFont : public CGdiObject {
 public:
     operator HFONT() const noexcept { return static_cast<HFONT>(m_hObject); }
     BOOL CreateFontIndirect(const LOGFONTW* logFont);
-    int GetLogFont(LOGFONTW* logFont) const noexcept;
 };
 
 class CBitmap : public CGdiObject {
 public:
-    operator HBITMAP() const noexcept { return static_cast<HBITMAP>(m_hObject); }
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
-    int GetBitmap(BITMAP* info) const noexcept;
 };
 
 class CRgn : public CGdiObject {

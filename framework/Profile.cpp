@@ -26,6 +26,11 @@ private:
     HKEY m_hKey = nullptr;
 };
 
+// Software\<registry key>\<profile name>\<section>
+std::wstring SectionPath(LPCWSTR registryKey, LPCWSTR profileName, LPCWSTR section) {
+    return std::wstring(L"Software\\") + registryKey + L"\\" + profileName + L"\\" + section;
+}
+
 }  // namespace
 
 HKEY SetProfileRootKey(HKEY root) noexcept {
@@ -38,9 +43,9 @@ CString CWinApp::GetProfileString(LPCWSTR section, LPCWSTR entry, LPCWSTR defaul
     if (m_pszRegistryKey == nullptr || section == nullptr || entry == nullptr) {
         return CString(defaultValue);
     }
-    const std::wstring path = std::wstring(L"Software\\") + m_pszRegistryKey + L"\\" + m_pszProfileName + L"\\" + section;
     RegistryKey key;
-    if (::RegOpenKeyExW(g_profileRoot, path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS) {
+    if (::RegOpenKeyExW(g_profileRoot, SectionPath(m_pszRegistryKey, m_pszProfileName, section).c_str(), 0,
+                        KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS) {
         return CString(defaultValue);
     }
     // The raw value, so that a wrong type or a missing terminator is seen
@@ -61,25 +66,14 @@ CString CWinApp::GetProfileString(LPCWSTR section, LPCWSTR entry, LPCWSTR defaul
 }
 
 BOOL CWinApp::WriteProfileString(LPCWSTR section, LPCWSTR entry, LPCWSTR value) {
-    if (m_pszRegistryKey == nullptr || section == nullptr) {
+    if (m_pszRegistryKey == nullptr || section == nullptr || entry == nullptr || value == nullptr) {
         return FALSE;
-    }
-    const std::wstring profilePath = std::wstring(L"Software\\") + m_pszRegistryKey + L"\\" + m_pszProfileName;
-    if (entry == nullptr) {
-        RegistryKey profile;
-        if (::RegOpenKeyExW(g_profileRoot, profilePath.c_str(), 0, KEY_ALL_ACCESS, profile.Receive()) != ERROR_SUCCESS) {
-            return FALSE;
-        }
-        return ::RegDeleteTreeW(profile.Get(), section) == ERROR_SUCCESS;
     }
     RegistryKey key;
-    const std::wstring path = profilePath + L"\\" + section;
-    if (::RegCreateKeyExW(g_profileRoot, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
-                          key.Receive(), nullptr) != ERROR_SUCCESS) {
+    if (::RegCreateKeyExW(g_profileRoot, SectionPath(m_pszRegistryKey, m_pszProfileName, section).c_str(), 0,
+                          nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, key.Receive(),
+                          nullptr) != ERROR_SUCCESS) {
         return FALSE;
-    }
-    if (value == nullptr) {
-        return ::RegDeleteValueW(key.Get(), entry) == ERROR_SUCCESS;
     }
     const auto bytes = static_cast<DWORD>((std::wstring(value).size() + 1) * sizeof(wchar_t));
     return ::RegSetValueExW(key.Get(), entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), bytes) == ERROR_SUCCESS;

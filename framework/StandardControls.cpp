@@ -1,35 +1,5 @@
 #include "StandardControls.h"
 
-void CEdit::SetSel(int start, int end, BOOL noScroll) noexcept {
-    SendMessage(EM_SETSEL, static_cast<WPARAM>(start), end);
-    if (!noScroll) {
-        SendMessage(EM_SCROLLCARET);
-    }
-}
-
-void CEdit::GetSel(int& start, int& end) const noexcept {
-    DWORD first = 0;
-    DWORD last = 0;
-    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
-    start = static_cast<int>(first);
-    end = static_cast<int>(last);
-}
-
-void CEdit::ReplaceSel(LPCWSTR text, BOOL canUndo) noexcept {
-    SendMessage(EM_REPLACESEL, canUndo, reinterpret_cast<LPARAM>(text));
-}
-
-void CEdit::LimitText(int maxCharacters) noexcept { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(maxCharacters)); }
-
-int CButton::GetCheck() const noexcept { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-void CButton::SetCheck(int check) noexcept { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
-UINT CButton::GetState() const noexcept { return static_cast<UINT>(SendMessage(BM_GETSTATE)); }
-UINT CButton::GetButtonStyle() const noexcept { return GetStyle() & 0xFFFF; }
-
-void CButton::SetButtonStyle(UINT style, BOOL redraw) noexcept {
-    SendMessage(BM_SETSTYLE, style, redraw);
-}
-
 // A plain button is drawn by the system; only owner-drawn ones get here.
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
@@ -72,7 +42,6 @@ int CListBox::GetTextLen(int index) const noexcept {
 
 int CListBox::GetCurSel() const noexcept { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
 int CListBox::SetCurSel(int index) noexcept { return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index))); }
-int CListBox::GetTopIndex() const noexcept { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
 int CListBox::GetCaretIndex() const noexcept { return static_cast<int>(SendMessage(LB_GETCARETINDEX)); }
 
 int CListBox::GetItemRect(int index, LPRECT rect) const noexcept {
@@ -85,10 +54,6 @@ DWORD_PTR CListBox::GetItemData(int index) const noexcept {
 
 int CListBox::SetItemData(int index, DWORD_PTR data) noexcept {
     return static_cast<int>(SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data)));
-}
-
-int CListBox::GetItemHeight(int index) const noexcept {
-    return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, static_cast<WPARAM>(index)));
 }
 
 int CListBox::SetItemHeight(int index, int height) noexcept {
@@ -107,34 +72,22 @@ UINT CListBox::ItemFromPoint(CPoint point, BOOL& outside) const noexcept {
 
 // A plain list box is drawn by the system; only owner-drawn ones get here.
 void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
-void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
-    if (message == WM_DRAWITEM) {
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    } else if (message == WM_MEASUREITEM) {
-        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-    } else {
+    if (message != WM_DRAWITEM) {
         return FALSE;
     }
+    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
     *result = TRUE;
     return TRUE;
 }
 
-LONG CTabCtrl::InsertItem(int index, LPCWSTR text) noexcept { return InsertItem(TCIF_TEXT, index, text, 0, 0); }
-
-LONG CTabCtrl::InsertItem(UINT mask, int index, LPCWSTR text, int image, LPARAM param) noexcept {
+LONG CTabCtrl::InsertItem(int index, LPCWSTR text) noexcept {
     TCITEMW item{};
-    item.mask = mask;
+    item.mask = TCIF_TEXT;
     item.pszText = const_cast<LPWSTR>(text);  // the control only reads it on insertion
-    item.iImage = image;
-    item.lParam = param;
     return static_cast<LONG>(
         SendMessage(TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
-}
-
-BOOL CTabCtrl::DeleteItem(int index) noexcept {
-    return static_cast<BOOL>(SendMessage(TCM_DELETEITEM, static_cast<WPARAM>(index)));
 }
 
 BOOL CTabCtrl::DeleteAllItems() noexcept { return static_cast<BOOL>(SendMessage(TCM_DELETEALLITEMS)); }
@@ -143,12 +96,4 @@ int CTabCtrl::GetCurSel() const noexcept { return static_cast<int>(SendMessage(T
 
 int CTabCtrl::SetCurSel(int index) noexcept {
     return static_cast<int>(SendMessage(TCM_SETCURSEL, static_cast<WPARAM>(index)));
-}
-
-BOOL CTabCtrl::GetItemRect(int index, LPRECT rect) const noexcept {
-    return static_cast<BOOL>(SendMessage(TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(rect)));
-}
-
-void CTabCtrl::AdjustRect(BOOL larger, LPRECT rect) const noexcept {
-    SendMessage(TCM_ADJUSTRECT, static_cast<WPARAM>(larger), reinterpret_cast<LPARAM>(rect));
 }

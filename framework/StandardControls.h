@@ -2,8 +2,7 @@
 // dialog, attached to its controls by DDX_Control.
 //
 // Owner-drawn buttons and list boxes draw themselves: the parent passes
-// WM_DRAWITEM (and WM_MEASUREITEM) on to the control's object, which calls
-// DrawItem (MeasureItem).
+// WM_DRAWITEM on to the control's object, which calls DrawItem.
 #pragma once
 
 #include "Window.h"
@@ -12,22 +11,10 @@
 
 class CStatic : public CWnd {};
 
-class CEdit : public CWnd {
-public:
-    void SetSel(int start, int end, BOOL noScroll = FALSE) noexcept;
-    void GetSel(int& start, int& end) const noexcept;
-    void ReplaceSel(LPCWSTR text, BOOL canUndo = FALSE) noexcept;
-    void LimitText(int maxCharacters = 0) noexcept;
-};
+class CEdit : public CWnd {};
 
 class CButton : public CWnd {
 public:
-    int GetCheck() const noexcept;
-    void SetCheck(int check) noexcept;
-    UINT GetState() const noexcept;
-    UINT GetButtonStyle() const noexcept;
-    void SetButtonStyle(UINT style, BOOL redraw = TRUE) noexcept;
-
     // Owner-drawn buttons override this.
     virtual void DrawItem(LPDRAWITEMSTRUCT drawItem);
 
@@ -48,21 +35,18 @@ public:
     int GetTextLen(int index) const noexcept;
     int GetCurSel() const noexcept;
     int SetCurSel(int index) noexcept;
-    int GetTopIndex() const noexcept;
     int GetCaretIndex() const noexcept;
     int GetItemRect(int index, LPRECT rect) const noexcept;
     DWORD_PTR GetItemData(int index) const noexcept;
     int SetItemData(int index, DWORD_PTR data) noexcept;
-    int GetItemHeight(int index) const noexcept;
     int SetItemHeight(int index, int height) noexcept;
     void SetHorizontalExtent(int extent) noexcept;
     // The item nearest to the point (client coordinates); outside is TRUE
     // when the point lies outside every item.
     UINT ItemFromPoint(CPoint point, BOOL& outside) const noexcept;
 
-    // Owner-drawn list boxes override these.
+    // Owner-drawn list boxes override this.
     virtual void DrawItem(LPDRAWITEMSTRUCT drawItem);
-    virtual void MeasureItem(LPMEASUREITEMSTRUCT measureItem);
 
 protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
@@ -72,13 +56,8 @@ class CTabCtrl : public CWnd {
 public:
     // Text-only item; returns its index or -1.
     LONG InsertItem(int index, LPCWSTR text) noexcept;
-    LONG InsertItem(UINT mask, int index, LPCWSTR text, int image, LPARAM param) noexcept;
-    BOOL DeleteItem(int index) noexcept;
     BOOL DeleteAllItems() noexcept;
     int GetItemCount() const noexcept;
     int GetCurSel() const noexcept;
     int SetCurSel(int index) noexcept;  // returns the previous selection or -1
-    BOOL GetItemRect(int index, LPRECT rect) const noexcept;
-    // Display area from window rectangle (larger = FALSE) or the reverse.
-    void AdjustRect(BOOL larger, LPRECT rect) const noexcept;
 };

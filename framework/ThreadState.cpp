@@ -27,9 +27,6 @@ void ThreadState::DeleteTemporaries() {
     for (auto& [handle, object] : temporaryGdiObjects) {
         object->Detach();
     }
-    for (auto& [handle, menu] : temporaryMenus) {
-        menu->Detach();
-    }
     temporaryWindows.clear();
     temporaryDCs.clear();
     temporaryGdiObjects.clear();

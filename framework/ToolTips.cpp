@@ -42,18 +42,12 @@ CWnd* CWnd::ToolTipHost() {
     return this;
 }
 
-BOOL CWnd::EnableToolTips(BOOL enable) {
-    if (m_hWnd == nullptr) {
+BOOL CWnd::EnableToolTips() {
+    if (m_hWnd == nullptr || GetToolTipWindow() != nullptr) {
         return FALSE;
     }
-    if (!enable) {
-        if (HWND toolTip = GetToolTipWindow()) {
-            ::SendMessageW(toolTip, TTM_ACTIVATE, FALSE, 0);
-        }
-        return TRUE;
-    }
     CWnd* host = ToolTipHost();
-    if (host == this && !m_pToolTip) {
+    if (host == this) {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
         ::InitCommonControlsEx(&controls);
         auto toolTip = std::make_unique<CWnd>();
@@ -63,19 +57,13 @@ BOOL CWnd::EnableToolTips(BOOL enable) {
             return FALSE;
         }
         m_pToolTip = std::move(toolTip);
-    }
-    if (host != this) {
+    } else {
         m_hSharedToolTip = host->m_pToolTip->m_hWnd;
     }
     const HWND toolTip = GetToolTipWindow();
-    ::SendMessageW(toolTip, TTM_ACTIVATE, TRUE, 0);
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (::GetDlgCtrlID(child) == kStaticLabelId) {
-            continue;
-        }
-        TOOLINFOW tool = ChildTool(m_hWnd, child);
-        if (!::SendMessageW(toolTip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
-            tool = ChildTool(m_hWnd, child);
+        if (::GetDlgCtrlID(child) != kStaticLabelId) {
+            TOOLINFOW tool = ChildTool(m_hWnd, child);
             ::SendMessageW(toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }

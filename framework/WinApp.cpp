@@ -36,12 +36,9 @@ BOOL CWinThread::ProcessMessageFilter(int, LPMSG) { return FALSE; }
 
 BOOL CWinThread::PreTranslateMessage(MSG* msg) { return unitora::framework::PreTranslateForWindows(*msg); }
 
-CWinApp::CWinApp(LPCWSTR appName) : m_exeName(GetPathTitle(GetModulePath()).View()) {
-    m_appName = appName != nullptr ? appName : m_exeName;
-    m_pszAppName = m_appName.c_str();
-    m_pszExeName = m_exeName.c_str();
-    m_pszProfileName = m_pszExeName;
-    m_hInstance = ::GetModuleHandleW(nullptr);
+CWinApp::CWinApp() : m_exeName(GetPathTitle(GetModulePath()).View()) {
+    m_pszAppName = m_exeName.c_str();
+    m_pszProfileName = m_pszAppName;
     g_currentApp = this;
 }
 
@@ -59,7 +56,5 @@ void CWinApp::SetRegistryKey(LPCWSTR key) {
 CWinApp* AfxGetApp() noexcept { return g_currentApp; }
 
 CWnd* AfxGetMainWnd() noexcept { return g_currentApp != nullptr ? g_currentApp->m_pMainWnd : nullptr; }
-
-HINSTANCE AfxGetInstanceHandle() noexcept { return ::GetModuleHandleW(nullptr); }
 
 HINSTANCE AfxGetResourceHandle() noexcept { return ::GetModuleHandleW(nullptr); }

@@ -45,36 +45,30 @@ public:
 
 class CWinApp : public CWinThread {
 public:
-    // Without a name the application is named after the executable.
-    explicit CWinApp(LPCWSTR appName = nullptr);
+    CWinApp();
     ~CWinApp() override;
 
-    LPCWSTR m_pszAppName = nullptr;       // the application's name
-    LPCWSTR m_pszExeName = nullptr;       // the executable's file name without extension
+    LPCWSTR m_pszAppName = nullptr;       // the application's name: the executable's, without extension
     LPCWSTR m_pszRegistryKey = nullptr;   // null until SetRegistryKey
     LPCWSTR m_pszProfileName = nullptr;   // the profile's name under the registry key
-    HINSTANCE m_hInstance = nullptr;
 
     void SetRegistryKey(LPCWSTR key);
 
     // A string value of the section, or the default when it is missing, not
     // a string or not properly terminated.
     CString GetProfileString(LPCWSTR section, LPCWSTR entry, LPCWSTR defaultValue = nullptr);
-    // Writes a string value (creating the keys); null entry removes the
-    // section, null value removes the entry.
+    // Writes a string value, creating the keys.
     BOOL WriteProfileString(LPCWSTR section, LPCWSTR entry, LPCWSTR value);
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    std::wstring m_appName;
     std::wstring m_exeName;
     std::wstring m_registryKey;
 };
 
 CWinApp* AfxGetApp() noexcept;
 CWnd* AfxGetMainWnd() noexcept;
-HINSTANCE AfxGetInstanceHandle() noexcept;
 HINSTANCE AfxGetResourceHandle() noexcept;
 
 // The registry root of the profile functions (HKEY_CURRENT_USER unless a

@@ -12,9 +12,6 @@ using unitora::framework::ThreadState;
 using unitora::framework::WindowRecord;
 
 const CWnd wndTop;
-const CWnd wndBottom;
-const CWnd wndTopMost;
-const CWnd wndNoTopMost;
 
 namespace {
 
@@ -141,13 +138,6 @@ BOOL CWnd::SubclassWindow(HWND window) {
     return TRUE;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
-    if (parent == nullptr) {
-        return FALSE;
-    }
-    return SubclassWindow(::GetDlgItem(parent->m_hWnd, static_cast<int>(id)));
-}
-
 HWND CWnd::UnsubclassWindow() {
     HWND window = m_hWnd;
     if (window == nullptr) {
@@ -168,8 +158,6 @@ HWND CWnd::UnsubclassWindow() {
 BOOL CWnd::PreCreateWindow(CREATESTRUCTW&) { return TRUE; }
 
 void CWnd::PreSubclassWindow() {}
-
-void CWnd::PostNcDestroy() {}
 
 BOOL CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect,
                     CWnd* parent, UINT id, LPVOID param) {
@@ -235,7 +223,6 @@ void CWnd::OnNcDestroy() {
     m_hWnd = nullptr;
     m_pfnSuper = nullptr;
     m_bCreatedHere = false;
-    PostNcDestroy();
 }
 
 LRESULT CALLBACK FrameworkWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -10,7 +10,7 @@
 // Ownership: an object destroys a window it created when it is destroyed
 // itself; a window it only subclassed or attached is given back (the object
 // stops listening) and lives on with its parent. When a window is destroyed,
-// the object is detached on WM_NCDESTROY and PostNcDestroy is called.
+// the object is detached on WM_NCDESTROY.
 #pragma once
 
 #include "CString.h"
@@ -32,9 +32,6 @@ public:
 
     HWND m_hWnd = nullptr;
 
-    operator HWND() const noexcept { return m_hWnd; }
-    HWND GetSafeHwnd() const noexcept { return m_hWnd; }
-
     // The object of a window handle. FromHandlePermanent gives only objects
     // that are attached (null otherwise); FromHandle wraps any other window
     // in a temporary object, valid until the current message has been
@@ -49,7 +46,6 @@ public:
     // Ties the object to an existing window and routes the window's messages
     // through the object's message map. PreSubclassWindow runs first.
     BOOL SubclassWindow(HWND window);
-    BOOL SubclassDlgItem(UINT id, CWnd* parent);
     // Gives the window its original procedure back (where nobody has
     // subclassed it after us) and detaches it.
     HWND UnsubclassWindow();
@@ -64,21 +60,15 @@ public:
     // Relatives.
     CWnd* GetDlgItem(int id) const;
     int GetDlgCtrlID() const noexcept;
-    CWnd* GetParent() const;
-    CWnd* GetTopLevelParent() const;
-    static CWnd* GetFocus();
     CWnd* SetFocus();
 
     // Text and style.
     void GetWindowText(CString& text) const;
-    int GetWindowTextLength() const noexcept;
     void SetWindowText(LPCWSTR text) noexcept;
     DWORD GetStyle() const noexcept;
     DWORD GetExStyle() const noexcept;
-    // Removes then adds style bits; with flags, also SetWindowPos(flags) so a
-    // frame change shows. FALSE when nothing changed.
-    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0) noexcept;
-    BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0) noexcept;
+    // Removes then adds style bits; FALSE when nothing changed.
+    BOOL ModifyStyle(DWORD remove, DWORD add) noexcept;
     void SetFont(HFONT font, BOOL redraw = TRUE) noexcept;
     HFONT GetFont() const noexcept;
     HICON SetIcon(HICON icon, BOOL bigIcon) noexcept;
@@ -89,17 +79,14 @@ public:
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, UINT flags) noexcept;
     BOOL ShowWindow(int showCommand) noexcept;
     BOOL IsWindowVisible() const noexcept;
-    BOOL EnableWindow(BOOL enable = TRUE) noexcept;
-    BOOL IsWindowEnabled() const noexcept;
     void GetWindowRect(LPRECT rect) const noexcept;
     void GetClientRect(LPRECT rect) const noexcept;
     void ScreenToClient(LPPOINT point) const noexcept;
     void ScreenToClient(LPRECT rect) const noexcept;
     void ClientToScreen(LPPOINT point) const noexcept;
-    void ClientToScreen(LPRECT rect) const noexcept;
-    // Centres a top-level window over its owner (or the given window), or
-    // over the work area when there is no visible owner; kept on the screen.
-    void CenterWindow(CWnd* alternateOwner = nullptr) noexcept;
+    // Centres a top-level window over its owner, or over the work area when
+    // there is no visible owner; kept on the screen.
+    void CenterWindow() noexcept;
     // Gives the window this shape, in window coordinates. On success the
     // window owns the region: detach it from its CRgn.
     int SetWindowRgn(HRGN region, BOOL redraw) noexcept;
@@ -114,23 +101,21 @@ public:
     // Messages.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const noexcept;
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const noexcept;
-    LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const noexcept;
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC timerProc = nullptr) noexcept;
-    BOOL KillTimer(UINT_PTR id) noexcept;
 
-    // A non-owning wrapper of the window menu, or null when there is none.
+    // A wrapper of the window menu, or null when there is none.
     CMenu* GetSystemMenu(BOOL revert) const;
-    void DragAcceptFiles(BOOL accept = TRUE) noexcept;
 
     // Tooltips for the child controls: one tool per child whose ID is not
     // 0xFFFF (static labels), identified by the child's handle and asking
-    // this window for its text (TTN_GETDISPINFOW through OnNotify). Children
-    // created later are added by calling it again. The tools live in one
-    // tooltip window per top-level window: a child window (a page) whose
-    // top-level window already has one adds its tools there and takes them
-    // out again when it is destroyed; otherwise this object creates and owns
-    // a tooltip window that goes with this window.
-    BOOL EnableToolTips(BOOL enable = TRUE);
+    // this window for its text (TTN_GETDISPINFOW through OnNotify). Called
+    // once, when the children exist; a second call does nothing and returns
+    // FALSE. The tools live in one tooltip window per top-level window: a
+    // child window (a page) whose top-level window already has one adds its
+    // tools there and takes them out again when it is destroyed; otherwise
+    // this object creates and owns a tooltip window that goes with this
+    // window.
+    BOOL EnableToolTips();
     HWND GetToolTipWindow() const noexcept;
 
     // Data exchange: runs DoDataExchange in the given direction with this
@@ -157,20 +142,9 @@ protected:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual void DoDataExchange(CDataExchange* dx);
     virtual void PreSubclassWindow();
-    // Called after the window is gone and the object detached.
-    virtual void PostNcDestroy();
 
     // Default handlers, for derived classes to call from their own.
-    void OnChar(UINT ch, UINT repeatCount, UINT flags);
-    void OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags);
     void OnMouseMove(UINT flags, CPoint point);
-    void OnLButtonDown(UINT flags, CPoint point);
-    void OnLButtonUp(UINT flags, CPoint point);
-    void OnLButtonDblClk(UINT flags, CPoint point);
-    void OnSysCommand(UINT id, LPARAM lParam);
-    void OnClose();
-    void OnDestroy();
-    void OnPaint();
     void OnTimer(UINT_PTR id);
     void OnShowWindow(BOOL show, UINT status);
     HBRUSH OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor);
@@ -197,11 +171,8 @@ private:
     HWND m_hSharedToolTip = nullptr;       // or the top-level window's, holding our tools
 };
 
-// Placement constants for SetWindowPos.
+// Placement constant for SetWindowPos: the top of the Z order.
 extern const CWnd wndTop;
-extern const CWnd wndBottom;
-extern const CWnd wndTopMost;
-extern const CWnd wndNoTopMost;
 
 LRESULT CALLBACK FrameworkWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -31,11 +31,9 @@
 // void OnMouseMove(UINT nFlags, CPoint point), and likewise for the buttons
 #define ON_WM_MOUSEMOVE() UNITORA_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
 #define ON_WM_LBUTTONDOWN() UNITORA_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
-#define ON_WM_LBUTTONUP() UNITORA_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
 #define ON_WM_LBUTTONDBLCLK() UNITORA_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
-// void OnClose(), void OnDestroy(), void OnPaint()
+// void OnClose(), void OnPaint()
 #define ON_WM_CLOSE() UNITORA_PLAIN_ENTRY(WM_CLOSE, OnClose)
-#define ON_WM_DESTROY() UNITORA_PLAIN_ENTRY(WM_DESTROY, OnDestroy)
 #define ON_WM_PAINT() UNITORA_PLAIN_ENTRY(WM_PAINT, OnPaint)
 
 // void OnSysCommand(UINT nID, LPARAM lParam)

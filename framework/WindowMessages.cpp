@@ -42,7 +42,6 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     case WM_NOTIFY:
         return OnNotify(wParam, lParam, result);
     case WM_DRAWITEM:
-    case WM_MEASUREITEM:
         if (ReflectToChild(message, wParam, lParam, result)) {
             return TRUE;
         }
@@ -94,21 +93,11 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
 
 BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
 
-// Owner-drawn controls draw themselves: WM_DRAWITEM and WM_MEASUREITEM go
-// to the control's own object when it has one.
+// Owner-drawn controls draw themselves: WM_DRAWITEM goes to the control's
+// own object when it has one.
 BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    CWnd* child = nullptr;
-    if (message == WM_DRAWITEM) {
-        const auto* drawItem = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (drawItem->CtlType != ODT_MENU) {
-            child = FromHandlePermanent(drawItem->hwndItem);
-        }
-    } else {
-        const auto* measureItem = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
-        if (measureItem->CtlType != ODT_MENU) {
-            child = FromHandlePermanent(::GetDlgItem(m_hWnd, static_cast<int>(measureItem->CtlID)));
-        }
-    }
+    const auto* drawItem = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    CWnd* child = drawItem->CtlType != ODT_MENU ? FromHandlePermanent(drawItem->hwndItem) : nullptr;
     return child != nullptr && child->OnChildNotify(message, wParam, lParam, result);
 }
 
@@ -129,16 +118,7 @@ BOOL CWnd::RouteHelpRequest(LRESULT* result) {
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnPaint() { Default(); }
 void CWnd::OnTimer(UINT_PTR) { Default(); }
 void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }

@@ -36,8 +36,9 @@ protected:
     void TearDown() override { ::DeleteDC(m_dc); }
 
     HBRUSH AskForBrush(UINT message, int controlId) {
-        return reinterpret_cast<HBRUSH>(m_dialog.SendMessage(
-            message, reinterpret_cast<WPARAM>(m_dc), reinterpret_cast<LPARAM>(::GetDlgItem(m_dialog, controlId))));
+        const HWND control = ::GetDlgItem(m_dialog.m_hWnd, controlId);
+        return reinterpret_cast<HBRUSH>(
+            m_dialog.SendMessage(message, reinterpret_cast<WPARAM>(m_dc), reinterpret_cast<LPARAM>(control)));
     }
 
     CTestApp m_app;

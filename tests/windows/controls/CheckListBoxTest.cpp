@@ -30,7 +30,7 @@ protected:
 
     // The row as its parent asks the list to paint it.
     void PaintRow(const Canvas& canvas, int row, UINT state) {
-        const int height = m_list.GetItemHeight(0);
+        const int height = static_cast<int>(m_list.SendMessage(LB_GETITEMHEIGHT));
         DRAWITEMSTRUCT drawItem{ODT_LISTBOX, kListId, static_cast<UINT>(row), ODA_DRAWENTIRE, state, m_list.m_hWnd,
                                 canvas.Dc(), {0, row * height, canvas.Width(), (row + 1) * height}, 0};
         m_host.SendMessage(WM_DRAWITEM, kListId, reinterpret_cast<LPARAM>(&drawItem));
@@ -47,7 +47,7 @@ protected:
 // The check box cell shows each row's check.
 TEST_F(CheckListTest, RowsAlternateTheirColoursAndTheSelectedOneIsGreenWithItsFocusOnePixelIn) {
     m_list.SetCheck(3, 1);
-    const int height = m_list.GetItemHeight(0);
+    const int height = static_cast<int>(m_list.SendMessage(LB_GETITEMHEIGHT));
     Canvas canvas(180, 4 * height);
     const COLORREF colours[] = {kBlue, kWhite, kGreen, kWhite};
     for (int row = 0; row < 4; ++row) {

@@ -20,7 +20,7 @@ TEST(MemDCTest, StretchingToTwiceTheSizeDoublesAPicture) {
     copiedOutOf.Create(&screen, 6, 4);
     for (int y = 0; y < 2; ++y) {
         for (int x = 0; x < 3; ++x) {
-            picture.FillSolidRect(x, y, 1, 1, kPattern[y][x]);
+            picture.FillSolidRect(CRect(x, y, x + 1, y + 1), kPattern[y][x]);
         }
     }
     copiedInto.StretchFrom(&picture, CRect(0, 0, 6, 4), CRect(0, 0, 3, 2), SRCCOPY);

@@ -47,7 +47,7 @@ TEST_F(DoubleBoxTest, OtherCharactersLeaveTextAndSelectionAlone) {
     for (wchar_t ch : dropped) {
         SCOPED_TRACE(::testing::Message() << "character " << static_cast<unsigned>(ch));
         m_box.SetWindowText(L"123");
-        m_box.SetSel(1, 2);
+        m_box.SendMessage(EM_SETSEL, 1, 2);
         m_box.SendMessage(WM_CHAR, ch, 1);
         EXPECT_EQ(L"123", TextOf(m_box.m_hWnd));
         EXPECT_EQ(std::make_pair(DWORD{1}, DWORD{2}), SelectionOf(m_box.m_hWnd));
@@ -60,7 +60,7 @@ TEST_F(DoubleBoxTest, PastedDeletedAndProgrammaticTextIsNotFiltered) {
     m_box.SendMessage(WM_PASTE);
     EXPECT_EQ(L"a+1,e", TextOf(m_box.m_hWnd));
 
-    m_box.SetSel(0, 0);
+    m_box.SendMessage(EM_SETSEL, 0, 0);
     m_box.SendMessage(WM_KEYDOWN, VK_DELETE, 1);
     EXPECT_EQ(L"+1,e", TextOf(m_box.m_hWnd));
 

@@ -48,10 +48,12 @@ TEST_F(TitleTipTest, ShowsBelowTheRowOnceAndNeverLeftOfTheScreen) {
     const CRect first = TipRect();
     CPoint corner(5, Row(0).bottom);
     m_list.ClientToScreen(&corner);
-    EXPECT_EQ(corner, first.TopLeft());
+    EXPECT_EQ(corner.x, first.left);
+    EXPECT_EQ(corner.y, first.top);
 
     m_tip.Show(Row(2), L"長い長い名前", 50, Row(2).bottom);
-    EXPECT_EQ(first, TipRect()) << "a second Show changed the tip";
+    const CRect second = TipRect();
+    EXPECT_TRUE(::EqualRect(&first, &second)) << "a second Show changed the tip";
 
     m_tip.Hide();
     EXPECT_FALSE(m_tip.IsWindowVisible());

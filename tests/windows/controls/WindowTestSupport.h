@@ -29,8 +29,6 @@ protected:
 // reach it.
 class CTestApp : public CWinApp {
 public:
-    CTestApp() : CWinApp(L"UnitoraWindowTests") {}
-
     int m_nHelpCommands = 0;
 
 protected:

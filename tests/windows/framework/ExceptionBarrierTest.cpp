@@ -1,8 +1,8 @@
 // An exception that escapes a handler stops at the framework: it is reported
 // once, the message gets a result that keeps its window sane, and the
 // program (its windows and modal loops) runs on.
-#include "DialogTemplateBuilder.h"
 #include "ExceptionBarrier.h"
+#include "TestDialog.h"
 #include "TestWindows.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +123,9 @@ TEST(ExceptionBarrierTest, AFailureDuringAReportIsNotReportedAgain) {
 
 // Ends with 55 once the two failing messages it posts have gone by.
 class CFailingDialog : public CDialog {
+public:
+    CFailingDialog() : CDialog(IDD_TEST_MODAL) {}
+
 protected:
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
@@ -158,9 +161,7 @@ TEST(ExceptionBarrierTest, AModalLoopRunsOnAfterFailures) {
         }
     } app;
     ReportRecorder reports;
-    DialogTemplateBuilder layout(WS_POPUP | WS_CAPTION, 0, 0, 100, 50);
     CFailingDialog dialog;
-    dialog.InitModalIndirect(layout.Get());
     EXPECT_EQ(55, dialog.DoModal());
     EXPECT_EQ((std::vector<std::string>{"filter failed", "handler failed"}), g_reports);
 }

@@ -96,7 +96,8 @@ TEST_F(MessageMapTest, WindowMessageHandlersGetTheirArgumentsUnpacked) {
 
     // Coordinates are signed: a captured mouse left of the window is negative.
     m_window.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(static_cast<WORD>(-5), 7));
-    EXPECT_EQ(CPoint(-5, 7), m_window.m_point);
+    EXPECT_EQ(-5, m_window.m_point.x);
+    EXPECT_EQ(7, m_window.m_point.y);
 
     m_window.SendMessage(WM_SYSCOMMAND, 99, 0x00420017);
     EXPECT_EQ(99u, m_window.m_nSysCommand);

@@ -3,6 +3,7 @@
 // first), OK and Cancel, and F1 becoming the help command.
 #include "DialogTemplateBuilder.h"
 #include "MessageRecorder.h"
+#include "TestDialog.h"
 #include "TestSupport.h"
 #include "TestWindows.h"
 
@@ -15,12 +16,14 @@ namespace {
 
 constexpr UINT kConsumedByFilter = WM_APP + 10;
 constexpr UINT kRunStep = WM_APP + 11;
-constexpr WORD kEdit = 100;
+constexpr WORD kEdit = IDC_TEST_MODAL_EDIT;
 
 // A modal dialog that runs the test's steps from inside its modal loop:
 // each posted kRunStep runs the next step.
 class CScriptedDialog : public CDialog {
 public:
+    CScriptedDialog() : CDialog(IDD_TEST_MODAL) {}
+
     std::vector<std::function<void(CScriptedDialog&)>> m_steps;
     std::vector<UINT> m_received;
     int m_nOkCalls = 0;
@@ -85,13 +88,7 @@ BOOL ConsumeMarkedMessages(const MSG& msg) { return msg.message == kConsumedByFi
 
 class ModalLoopTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_template.AddEdit(kEdit, 5, 5, 80, 12).AddButton(IDOK, L"OK", 5, 25, 40, 14);
-        m_dialog.InitModalIndirect(m_template.Get());
-    }
-
     CTestApp m_app;
-    DialogTemplateBuilder m_template{WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 150, 60};
     CScriptedDialog m_dialog;
 };
 
@@ -130,7 +127,7 @@ TEST_F(ModalLoopTest, TheOwnerIsDisabledWhileTheDialogRunsAndEnabledAfterwards) 
     bool ownerEnabledDuringLoop = true;
     HWND dialogOwner = nullptr;
     m_dialog.m_steps.push_back([&](CScriptedDialog& dialog) {
-        ownerEnabledDuringLoop = owner.IsWindowEnabled() != FALSE;
+        ownerEnabledDuringLoop = ::IsWindowEnabled(owner.m_hWnd) != FALSE;
         dialogOwner = ::GetWindow(dialog.m_hWnd, GW_OWNER);
         dialog.EndDialog(IDCANCEL);
     });
@@ -139,7 +136,7 @@ TEST_F(ModalLoopTest, TheOwnerIsDisabledWhileTheDialogRunsAndEnabledAfterwards) 
 
     EXPECT_FALSE(ownerEnabledDuringLoop);
     EXPECT_EQ(owner.m_hWnd, dialogOwner);
-    EXPECT_TRUE(owner.IsWindowEnabled());
+    EXPECT_TRUE(::IsWindowEnabled(owner.m_hWnd));
     m_app.m_pMainWnd = nullptr;
 }
 
@@ -163,7 +160,6 @@ TEST_F(ModalLoopTest, TheDefaultOkAndCancelEndTheDialog) {
     EXPECT_EQ(IDCANCEL, m_dialog.DoModal());
 
     CScriptedDialog second;
-    second.InitModalIndirect(m_template.Get());
     second.m_bDefaultOkCancel = true;
     second.m_steps.push_back([](CScriptedDialog& dialog) { dialog.PostMessage(WM_COMMAND, IDOK); });
     EXPECT_EQ(IDOK, second.DoModal());
@@ -289,8 +285,8 @@ TEST_F(ModalLoopTest, ATopLevelDialogAtTheOriginIsCentredOnTheWorkArea) {
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     CRect window;
     dialog.GetWindowRect(&window);
-    EXPECT_NEAR((workArea.left + workArea.right) / 2, window.CenterPoint().x, 1);
-    EXPECT_NEAR((workArea.top + workArea.bottom) / 2, window.CenterPoint().y, 1);
+    EXPECT_NEAR(workArea.left + workArea.right, window.left + window.right, 2);
+    EXPECT_NEAR(workArea.top + workArea.bottom, window.top + window.bottom, 2);
 }
 
 }  // namespace

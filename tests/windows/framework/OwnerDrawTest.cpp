@@ -40,7 +40,7 @@ TEST(OwnerDrawTest, APaintedOwnerDrawnButtonDrawsItselfThroughItsObject) {
     dialogTemplate.AddButton(kButton, L"Go", 5, 5, 50, 14);
     CButtonDialog dialog;
     ASSERT_TRUE(dialog.CreateIndirect(dialogTemplate.Get()));
-    EXPECT_EQ(static_cast<UINT>(BS_OWNERDRAW), dialog.m_button.GetButtonStyle() & BS_TYPEMASK);
+    EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), dialog.m_button.GetStyle() & BS_TYPEMASK);
 
     dialog.m_button.Invalidate();
     dialog.m_button.UpdateWindow();

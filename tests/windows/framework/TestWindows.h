@@ -16,8 +16,6 @@ public:
 // it lives.
 class CTestApp : public CWinApp {
 public:
-    CTestApp() : CWinApp(L"UnitoraFrameworkTests") {}
-
     int m_nHelpCommands = 0;
     std::vector<MSG> m_filtered;
     int m_nFilterCode = -1;

@@ -96,11 +96,11 @@ TEST_F(AboutBoxTest, TheWindowIsAnEllipseFromBelowTheCaptionToTheClientAreasSize
         // The platform may leave the bounding rectangle's last column and row out.
         EXPECT_TRUE(bounds.left == 2 && bounds.top == 25 && client.right - bounds.right <= 1 &&
                     client.bottom - bounds.bottom <= 1);
-        const CPoint centre = bounds.CenterPoint();
+        const CPoint centre((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
         for (CPoint inside : {centre, CPoint(bounds.left + 2, centre.y), CPoint(centre.x, bounds.bottom - 3)}) {
             EXPECT_TRUE(::PtInRegion(shape, inside.x, inside.y)) << inside.x << ", " << inside.y;
         }
-        for (CPoint corner : {bounds.TopLeft(), CPoint(bounds.right - 1, bounds.bottom - 1)}) {
+        for (CPoint corner : {CPoint(bounds.left, bounds.top), CPoint(bounds.right - 1, bounds.bottom - 1)}) {
             EXPECT_FALSE(::PtInRegion(shape, corner.x, corner.y)) << corner.x << ", " << corner.y;
         }
         ::DeleteObject(shape);

@@ -166,7 +166,7 @@ TEST_F(CustomizeDialogTest, AHeldMoveButtonRepeatsFromTheThirdTickAndClicksOnRel
     };
     for (const Hold hold : {Hold{1, 0}, Hold{2, 0}, Hold{3, 1}, Hold{6, 4}}) {
         Open(kVisible);
-        dialog->KillTimer(CCustomizeDialog::kRepeatTimer);
+        ::KillTimer(dialog->m_hWnd, CCustomizeDialog::kRepeatTimer);
         dialog->ShowWindow(SW_SHOW);
         ::SendMessageW(List(), LB_SETCURSEL, 0, 0);
         const HWND down = Item(IDC_MOVE_DOWN);

@@ -51,7 +51,7 @@ private:
 TEST_F(EnduranceTest, OpeningAndClosingTwoHundredTimesLeavesNothingBehind) {
     CWnd host;  // stands in for the main window, with the tooltips its pages share
     ASSERT_TRUE(host.CreateEx(0, nullptr, L"host", WS_POPUP, CRect(0, 0, 700, 400), nullptr, 0));
-    ASSERT_TRUE(host.EnableToolTips(TRUE));
+    ASSERT_TRUE(host.EnableToolTips());
 
     struct Case {
         const char* name;
