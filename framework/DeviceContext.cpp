@@ -33,8 +33,9 @@ HDC CDC::Detach() noexcept {
     return dc;
 }
 
+// Tested before the context is made, so that a refused one cannot leak.
 BOOL CDC::CreateCompatibleDC(CDC* dc) {
-    return Attach(::CreateCompatibleDC(dc != nullptr ? dc->m_hDC : nullptr));
+    return m_hDC == nullptr && Attach(::CreateCompatibleDC(dc != nullptr ? dc->m_hDC : nullptr));
 }
 
 BOOL CDC::DeleteDC() noexcept {

@@ -28,7 +28,9 @@ public:
 
     BOOL Attach(HDC dc) noexcept;
     HDC Detach() noexcept;
-    BOOL CreateCompatibleDC(CDC* dc);  // null: compatible with the screen
+    // Null: compatible with the screen. Fails, creating nothing, when the
+    // object already holds a context.
+    BOOL CreateCompatibleDC(CDC* dc);
     BOOL DeleteDC() noexcept;
 
     // Selection: returns the previously selected object; select it back

@@ -49,14 +49,20 @@ CGdiObject* CGdiObject::FromHandle(HGDIOBJ handle) {
 
 CBrush::CBrush(COLORREF color) { CreateSolidBrush(color); }
 
-BOOL CBrush::CreateSolidBrush(COLORREF color) { return Attach(::CreateSolidBrush(color)); }
+// The creators test for a held handle first: Attach would refuse the new
+// handle only after it had been made, and it would leak.
+BOOL CBrush::CreateSolidBrush(COLORREF color) {
+    return m_hObject == nullptr && Attach(::CreateSolidBrush(color));
+}
 
-BOOL CFont::CreateFontIndirect(const LOGFONTW* logFont) { return Attach(::CreateFontIndirectW(logFont)); }
+BOOL CFont::CreateFontIndirect(const LOGFONTW* logFont) {
+    return m_hObject == nullptr && Attach(::CreateFontIndirectW(logFont));
+}
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height) {
-    return Attach(::CreateCompatibleBitmap(dc != nullptr ? dc->m_hDC : nullptr, width, height));
+    return m_hObject == nullptr && Attach(::CreateCompatibleBitmap(dc != nullptr ? dc->m_hDC : nullptr, width, height));
 }
 
 BOOL CRgn::CreateEllipticRgn(int left, int top, int right, int bottom) {
-    return Attach(::CreateEllipticRgn(left, top, right, bottom));
+    return m_hObject == nullptr && Attach(::CreateEllipticRgn(left, top, right, bottom));
 }

@@ -1,6 +1,9 @@
 // Drawing objects. Each object owns the handle it creates or is given by
 // Attach and deletes it in its destructor; objects are not copyable, so every
 // handle has exactly one owner. FromHandle wrappers never own their handle.
+//
+// An object holds one handle at a time: its Create functions, like Attach,
+// fail (FALSE) when it already holds one, and then create nothing.
 #pragma once
 
 #include <windows.h>

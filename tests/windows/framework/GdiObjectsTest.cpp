@@ -1,7 +1,10 @@
 // Drawing objects and device contexts free what they own, and only that.
+#include "ProcessResources.h"
 #include "TestWindows.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -33,6 +36,41 @@ TEST(GdiObjectsTest, EveryObjectDeletesWhatItCreatedWhenItGoes) {
     }
     for (HGDIOBJ object : {brush, font, bitmap, region, static_cast<HGDIOBJ>(memoryDC)}) {
         EXPECT_FALSE(Exists(object));
+    }
+}
+
+// A second creation would have nowhere to go: it is refused before anything
+// is made, and the object keeps the handle it has.
+TEST(GdiObjectsTest, AnObjectThatHoldsAHandleCreatesNoOther) {
+    CDC screen;
+    ASSERT_TRUE(screen.CreateCompatibleDC(nullptr));
+    LOGFONTW logFont{};
+    logFont.lfHeight = -12;
+    CBrush brush;
+    CFont font;
+    CBitmap bitmap;
+    CRgn region;
+    CDC memory;
+    const struct {
+        const char* name;
+        std::function<BOOL()> create;
+        std::function<void*()> held;
+    } creators[] = {
+        {"brush", [&] { return brush.CreateSolidBrush(RGB(1, 2, 3)); }, [&] { return brush.m_hObject; }},
+        {"font", [&] { return font.CreateFontIndirect(&logFont); }, [&] { return font.m_hObject; }},
+        {"bitmap", [&] { return bitmap.CreateCompatibleBitmap(&screen, 4, 4); }, [&] { return bitmap.m_hObject; }},
+        {"region", [&] { return region.CreateEllipticRgn(0, 0, 4, 4); }, [&] { return region.m_hObject; }},
+        {"context", [&] { return memory.CreateCompatibleDC(nullptr); },
+         [&] { return static_cast<void*>(memory.m_hDC); }},
+    };
+    for (const auto& creator : creators) {
+        SCOPED_TRACE(creator.name);
+        ASSERT_TRUE(creator.create());
+        void* const held = creator.held();
+        const int objects = ProcessResources::Now().drawingObjects;
+        EXPECT_FALSE(creator.create());
+        EXPECT_EQ(objects, ProcessResources::Now().drawingObjects);
+        EXPECT_EQ(held, creator.held());
     }
 }
 
