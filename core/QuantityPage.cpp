@@ -42,12 +42,6 @@ double QuantityPage::BaseValue() const {
     return m_baseIndex >= 0 ? m_values[m_baseIndex] : m_separateBase;
 }
 
-double QuantityPage::StoredValue(int id) const {
-    const int index = m_record.FieldIndex(id);
-    assert(index >= 0);
-    return m_values[index];
-}
-
 void QuantityPage::SetBaseFromInput(int id, double x) {
     const int index = m_record.FieldIndex(id);
     assert(index >= 0);

@@ -37,7 +37,6 @@ public:
     DisplayPrecision Precision() const;
 
     double BaseValue() const;
-    double StoredValue(int id) const;
     bool HasField(int id) const { return m_record.FieldIndex(id) >= 0; }
 
     // Base value from x typed into field id, by that field's input conversion.
