@@ -26,12 +26,7 @@ END_MESSAGE_MAP()
 CCheckListBoxEx::CCheckListBoxEx() { m_titleTip.Create(this); }
 
 int CCheckListBoxEx::InsertString(int index, LPCWSTR text) {
-    const int result = CCheckListBox::InsertString(index, text);
-    if (result >= 0) {
-        m_itemWidths.insert(m_itemWidths.begin() + result, TextWidth(text));
-    }
-    UpdateHorizontalExtent();
-    return result;
+    return ItemAdded(CCheckListBox::InsertString(index, text), text);
 }
 
 int CCheckListBoxEx::DeleteString(UINT index) {
@@ -51,8 +46,10 @@ void CCheckListBoxEx::ResetContent() {
     UpdateHorizontalExtent();
 }
 
-int CCheckListBoxEx::AddString(LPCWSTR text) {
-    const int result = CCheckListBox::AddString(text);
+int CCheckListBoxEx::AddString(LPCWSTR text) { return ItemAdded(CCheckListBox::AddString(text), text); }
+
+// result: the list's answer to the addition, the new item's index or an error.
+int CCheckListBoxEx::ItemAdded(int result, LPCWSTR text) {
     if (result >= 0) {
         m_itemWidths.insert(m_itemWidths.begin() + result, TextWidth(text));
     }
@@ -108,11 +105,7 @@ void CCheckListBoxEx::DrawItem(LPDRAWITEMSTRUCT drawItem) {
 
     CString text;
     GetText(index, text);
-    const COLORREF previousColour = dc.SetTextColor(kText);
-    const int previousMode = dc.SetBkMode(TRANSPARENT);
-    dc.DrawText(text, textRect, DT_SINGLELINE | DT_VCENTER);
-    dc.SetBkMode(previousMode);
-    dc.SetTextColor(previousColour);
+    dc.DrawTransparentText(text, textRect, DT_SINGLELINE | DT_VCENTER, kText);
 
     if (selected) {
         CRect row(0, rest.top, rest.right, rest.bottom);

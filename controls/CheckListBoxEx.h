@@ -38,6 +38,7 @@ protected:
     CFont m_font;
 
 private:
+    int ItemAdded(int result, LPCWSTR text);
     void UpdateHorizontalExtent();
     int TextWidth(LPCWSTR text);
 

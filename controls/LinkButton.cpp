@@ -36,12 +36,7 @@ void CLinkButton::DrawCaption(CDC& dc, UINT itemState, const CRect& rect) {
     } else if (m_bHover) {
         colour = m_crHover;
     }
-    const COLORREF previousColour = dc.SetTextColor(colour);
-    const int previousMode = dc.SetBkMode(TRANSPARENT);
-    CRect textRect = rect;
-    dc.DrawText(caption, textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    dc.SetBkMode(previousMode);
-    dc.SetTextColor(previousColour);
+    dc.DrawTransparentText(caption, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE, colour);
 }
 
 // The hover look starts once the platform has agreed to report the mouse

@@ -79,11 +79,7 @@ void CExtTitleTip::OnPaint() {
     CRect textRect;
     GetClientRect(textRect);
     CScopedSelect font(dc, m_pListWnd->GetFont());
-    const int previousMode = dc.SetBkMode(TRANSPARENT);
-    const COLORREF previousColour = dc.SetTextColor(::GetSysColor(COLOR_INFOTEXT));
-    dc.DrawText(m_strTitle, textRect, DT_CENTER);
-    dc.SetTextColor(previousColour);
-    dc.SetBkMode(previousMode);
+    dc.DrawTransparentText(m_strTitle, textRect, DT_CENTER, ::GetSysColor(COLOR_INFOTEXT));
 }
 
 void CExtTitleTip::OnMouseMove(UINT flags, CPoint point) {

@@ -75,6 +75,14 @@ int CDC::DrawText(const CString& text, LPRECT rect, UINT format) noexcept {
     return DrawText(text.GetString(), text.GetLength(), rect, format);
 }
 
+void CDC::DrawTransparentText(const CString& text, CRect rect, UINT format, COLORREF colour) noexcept {
+    const COLORREF previousColour = SetTextColor(colour);
+    const int previousMode = SetBkMode(TRANSPARENT);
+    DrawText(text, rect, format);
+    SetBkMode(previousMode);
+    SetTextColor(previousColour);
+}
+
 CSize CDC::GetTextExtent(LPCWSTR text, int length) const noexcept {
     SIZE size{0, 0};
     ::GetTextExtentPoint32W(m_hDC, text, length, &size);

@@ -49,6 +49,9 @@ public:
 
     int DrawText(LPCWSTR text, int length, LPRECT rect, UINT format) noexcept;
     int DrawText(const CString& text, LPRECT rect, UINT format) noexcept;
+    // Text in this colour over whatever is drawn beneath it; the context's
+    // own text colour and background mode are left as they were.
+    void DrawTransparentText(const CString& text, CRect rect, UINT format, COLORREF colour) noexcept;
     CSize GetTextExtent(LPCWSTR text, int length) const noexcept;
     CSize GetTextExtent(const CString& text) const noexcept;
     BOOL GetTextMetrics(LPTEXTMETRICW metrics) const noexcept;

@@ -49,10 +49,8 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEW dialogTemplate, CWnd* parent) {
 }
 
 LPCDLGTEMPLATEW CDialog::LoadTemplate() const {
-    HINSTANCE instance = AfxGetResourceHandle();
-    HRSRC resource = ::FindResourceW(instance, m_lpszTemplateName, MAKEINTRESOURCEW(5));  // RT_DIALOG
-    HGLOBAL loaded = resource != nullptr ? ::LoadResource(instance, resource) : nullptr;
-    return loaded != nullptr ? static_cast<LPCDLGTEMPLATEW>(::LockResource(loaded)) : nullptr;
+    const auto bytes = AfxLoadResource(m_lpszTemplateName, MAKEINTRESOURCEW(5));  // RT_DIALOG
+    return bytes.empty() ? nullptr : reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data());
 }
 
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEW dialogTemplate, HWND parent) {

@@ -58,3 +58,14 @@ CWinApp* AfxGetApp() noexcept { return g_currentApp; }
 CWnd* AfxGetMainWnd() noexcept { return g_currentApp != nullptr ? g_currentApp->m_pMainWnd : nullptr; }
 
 HINSTANCE AfxGetResourceHandle() noexcept { return ::GetModuleHandleW(nullptr); }
+
+std::span<const std::byte> AfxLoadResource(LPCWSTR name, LPCWSTR type) noexcept {
+    const HINSTANCE instance = AfxGetResourceHandle();
+    const HRSRC resource = ::FindResourceW(instance, name, type);
+    const HGLOBAL loaded = resource != nullptr ? ::LoadResource(instance, resource) : nullptr;
+    const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+    if (data == nullptr) {
+        return {};
+    }
+    return {static_cast<const std::byte*>(data), ::SizeofResource(instance, resource)};
+}

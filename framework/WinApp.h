@@ -23,6 +23,12 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <span>
+
+#include <cstddef>
+#include <span>
+
 #include <string>
 
 class CWinThread : public CCmdTarget {
@@ -70,6 +76,10 @@ private:
 CWinApp* AfxGetApp() noexcept;
 CWnd* AfxGetMainWnd() noexcept;
 HINSTANCE AfxGetResourceHandle() noexcept;
+
+// The bytes of a resource of the application's resources; empty when there
+// is none. They stay valid for the life of the program.
+std::span<const std::byte> AfxLoadResource(LPCWSTR name, LPCWSTR type) noexcept;
 
 // The registry root of the profile functions (HKEY_CURRENT_USER unless a
 // test has replaced it); returns the previous root.
