@@ -3,8 +3,8 @@
 // for the field's unit within 1e-4 (within 1e-2 where the factor is the
 // program's own, rounded or older, definition), and the output conversion
 // must take that base value back to 1 within 1e-6. A label that is no unit
-// is listed with its reason instead; a field that is neither mapped nor
-// listed fails, so a new field cannot slip past.
+// is listed with its reason instead; a field without a row of its own fails,
+// so a new field cannot slip past.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,19 +25,9 @@ constexpr double kUnitsTolerance = 1e-4;
 constexpr double kOwnDefinitionTolerance = 1e-2;
 constexpr double kReciprocalTolerance = 1e-6;
 
-template <typename Entry>
-const Entry* Find(std::span<const Entry> table, int page, int id) {
-    for (const Entry& entry : table) {
-        if (entry.page == page && entry.id == id) return &entry;
-    }
-    return nullptr;
-}
-
-template <typename Entry>
-int Count(std::span<const Entry> table, int page, int id) {
-    return static_cast<int>(std::count_if(table.begin(), table.end(), [&](const Entry& entry) {
-        return entry.page == page && entry.id == id;
-    }));
+const ReferenceField* RowOf(const std::vector<ReferenceField>& rows, int id) {
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const ReferenceField& r) { return r.id == id; });
+    return row == rows.end() ? nullptr : &*row;
 }
 
 std::string Describe(int page, const UnitField& field) {
@@ -45,66 +35,48 @@ std::string Describe(int page, const UnitField& field) {
            std::to_string(field.id) + " \"" + EncodeUtf8(field.label) + "\"";
 }
 
-const char* BaseExpression(int page) {
-    for (const UnitField& field : PageAt(page)->fields) {
-        if (!field.input.Steps().empty()) continue;
-        if (const ReferenceUnit* unit = Find(kReferenceUnits, page, field.id)) return unit->expression;
-    }
-    return nullptr;
-}
-
-template <typename Entry>
-void ExpectFieldsExist(std::span<const Entry> table) {
-    for (const Entry& entry : table) {
-        const PageRecord* page = PageAt(entry.page);
-        EXPECT_TRUE(page && page->FieldIndex(entry.id) >= 0)
-            << "page " << entry.page << " has no field " << entry.id;
-    }
-}
-
-bool ParseNumber(const std::string& text, double& value) {
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return !text.empty() && *end == '\0';
+bool IsReciprocal(int page, int id) {
+    return std::none_of(std::begin(kNotReciprocal), std::end(kNotReciprocal),
+                        [&](const FieldOnPage& field) { return field.page == page && field.id == id; });
 }
 
 struct Question {
-    int page;
-    const UnitField* field;
+    std::string field;  // described for a failure message
+    double typedOne;    // the base value of 1 typed into the field
     std::string expression;
     double tolerance;
 };
 
 TEST(CatalogueUnits, EveryFactorAgreesWithGnuUnits) {
-    ExpectFieldsExist(kReferenceUnits);
-    ExpectFieldsExist(kOwnDefinitions);
-    ExpectFieldsExist(kNotUnits);
-    ExpectFieldsExist(kNotReciprocal);
-
+    ASSERT_EQ(static_cast<size_t>(kPageCount), kReferencePages.size());
     std::vector<Question> questions;
     for (int page = 0; page < kPageCount; ++page) {
-        const char* base = BaseExpression(page);
-        ASSERT_NE(base, nullptr) << "page " << page << ": its base field has no expression";
-        for (const UnitField& field : PageAt(page)->fields) {
-            const ReferenceUnit* unit = Find(kReferenceUnits, page, field.id);
-            const OwnDefinition* own = Find(kOwnDefinitions, page, field.id);
-            const int places = Count(kReferenceUnits, page, field.id) +
-                               Count(kOwnDefinitions, page, field.id) + Count(kNotUnits, page, field.id);
-            EXPECT_EQ(places, 1) << Describe(page, field)
-                                 << ": give it exactly one of a GNU units expression, an own "
-                                    "definition or a place among the labels that are not units";
+        const std::vector<ReferenceField>& rows = kReferencePages[page];
+        const std::span<const UnitField> fields = PageAt(page)->fields;
+        // With as many rows as fields, a field found means one row each.
+        EXPECT_EQ(fields.size(), rows.size()) << "page " << page << ": one row for each field, and no other";
+        const auto base =
+            std::find_if(fields.begin(), fields.end(), [](const UnitField& f) { return f.input.Steps().empty(); });
+        const ReferenceField* baseRow = base == fields.end() ? nullptr : RowOf(rows, base->id);
+        ASSERT_TRUE(baseRow && baseRow->expression) << "page " << page << ": its base field has no expression";
+        for (const UnitField& field : fields) {
+            const std::string described = Describe(page, field);
+            const ReferenceField* row = RowOf(rows, field.id);
+            if (!row) {
+                ADD_FAILURE() << described << ": give it a GNU units expression or the reason why it is no unit";
+                continue;
+            }
             const double roundTrip = field.output.Apply(field.input.Apply(1));
-            if (!Find(kNotReciprocal, page, field.id)) {
+            if (IsReciprocal(page, field.id)) {
                 EXPECT_LE(std::abs(roundTrip - 1), kReciprocalTolerance)
-                    << Describe(page, field) << ": 1 typed comes back as " << roundTrip
+                    << described << ": 1 typed comes back as " << roundTrip
                     << ", the output factor is not the reciprocal of the input factor";
             }
-            const auto ask = [&](const char* expression, double tolerance) {
-                questions.push_back(
-                    {page, &field, std::string("(") + expression + ")/(" + base + ")", tolerance});
-            };
-            if (unit) ask(unit->expression, kUnitsTolerance);
-            if (own) ask(own->expression, kOwnDefinitionTolerance);
+            if (row->expression) {
+                questions.push_back({described, field.input.Apply(1),
+                                     std::string("(") + row->expression + ")/(" + baseRow->expression + ")",
+                                     row->reason ? kOwnDefinitionTolerance : kUnitsTolerance});
+            }
         }
     }
 
@@ -113,16 +85,16 @@ TEST(CatalogueUnits, EveryFactorAgreesWithGnuUnits) {
     const std::vector<std::string> answers = EvaluateWithGnuUnits(expressions);
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const Question& question = questions[i];
-        const double actual = question.field->input.Apply(1);
-        double expected = 0;
-        if (!ParseNumber(answers[i], expected)) {
-            ADD_FAILURE() << Describe(question.page, *question.field) << ": GNU units answers "
-                          << question.expression << " with \"" << answers[i] << "\"";
+        char* end = nullptr;
+        const double expected = std::strtod(answers[i].c_str(), &end);
+        if (answers[i].empty() || *end != '\0') {
+            ADD_FAILURE() << question.field << ": GNU units answers " << question.expression << " with \""
+                          << answers[i] << "\"";
             continue;
         }
-        EXPECT_LE(std::abs(actual / expected - 1), question.tolerance)
-            << Describe(question.page, *question.field) << ": 1 typed gives " << actual
-            << " base units, GNU units says " << question.expression << " is " << expected;
+        EXPECT_LE(std::abs(question.typedOne / expected - 1), question.tolerance)
+            << question.field << ": 1 typed gives " << question.typedOne << " base units, GNU units says "
+            << question.expression << " is " << expected;
     }
 }
 

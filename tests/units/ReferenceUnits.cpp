@@ -3,508 +3,175 @@
 namespace unitora {
 namespace {
 
-// Written from the labels. The temperature fields are checked at 1 degree,
-// their offsets included; the multiplier and large-number pages are plain
-// numbers.
-constexpr ReferenceUnit kUnits[] = {
-    // 0 乗数
-    {0, 1020, "yotta"},
-    {0, 1021, "zetta"},
-    {0, 1001, "exa"},
-    {0, 1003, "peta"},
-    {0, 1005, "tera"},
-    {0, 1006, "giga"},
-    {0, 1007, "mega"},
-    {0, 1008, "kilo"},
-    {0, 1010, "hecto"},
-    {0, 1025, "deka"},
-    {0, 1011, "1"},
-    {0, 1012, "deci"},
-    {0, 1013, "centi"},
-    {0, 1014, "milli"},
-    {0, 1015, "micro"},
-    {0, 1016, "nano"},
-    {0, 1018, "pico"},
-    {0, 1009, "femto"},
-    {0, 1074, "atto"},
-    {0, 1029, "zepto"},
-    {0, 1076, "yocto"},
-    // 1 パケット
-    {1, 1001, "tebibyte"},
-    {1, 1003, "gibibyte"},
-    {1, 1005, "mebibyte"},
-    {1, 1006, "kibibyte"},
-    {1, 1011, "byte"},
-    {1, 1012, "bit"},
-    {1, 1007, "terabyte"},
-    {1, 1008, "gigabyte"},
-    {1, 1009, "megabyte"},
-    {1, 1010, "kilobyte"},
-    // 2 長さ
-    {2, 1001, "km"},
-    {2, 1003, "m"},
-    {2, 1005, "cm"},
-    {2, 1006, "mm"},
-    {2, 1007, "micrometer"},
-    {2, 1008, "nm"},
-    {2, 1010, "angstrom"},
-    {2, 1011, "pm"},
-    {2, 1012, "fm"},
-    {2, 1020, "fathom"},  // 尋 as the sea fathom, 6 ft
-    {2, 1014, "shaku"},
-    {2, 1013, "sun"},
-    {2, 1021, "shaku/100"},
-    {2, 1015, "ken"},
-    {2, 1016, "ri"},
-    {2, 1025, "chou"},
-    {2, 1009, "inch"},
-    {2, 1074, "ft"},
-    {2, 1076, "yard"},
-    {2, 1078, "mile"},
-    {2, 1080, "au"},
-    {2, 1082, "lightyear"},
-    {2, 1084, "parsec"},
-    {2, 1018, "nauticalmile"},
-    // 3 面積
-    {3, 1001, "km^2"},
-    {3, 1003, "m^2"},
-    {3, 1005, "cm^2"},
-    {3, 1006, "are"},
-    {3, 1007, "hectare"},
-    {3, 1008, "tsubo"},
-    {3, 1010, "se"},
-    {3, 1011, "tan_area"},
-    {3, 1012, "chou_area"},
-    {3, 1013, "inch^2"},
-    {3, 1014, "mile^2"},
-    {3, 1015, "ft^2"},
-    {3, 1016, "acre"},
-    {3, 1018, "yard^2"},
-    {3, 1009, "barn"},
-    {3, 1074, "circularmil"},
-    {3, 1076, "section"},
-    {3, 1078, "township"},
-    {3, 1080, "A4paper"},
-    // 4 体積
-    {4, 1001, "m^3"},
-    {4, 1003, "liter"},
-    {4, 1005, "deciliter"},
-    {4, 1006, "cm^3"},
-    {4, 1007, "mm^3"},
-    {4, 1016, "shaku_volume"},
-    {4, 1008, "gou"},
-    {4, 1009, "shou"},
-    {4, 1010, "to"},
-    {4, 1011, "koku"},
-    {4, 1012, "42 gallon"},  // the 42-gallon barrel
-    {4, 1013, "brgallon"},
-    {4, 1014, "gallon"},
-    // 5 速度
-    {5, 1001, "m/s"},
-    {5, 1003, "m/min"},
-    {5, 1005, "m/hr"},
-    {5, 1006, "km/hr"},
-    {5, 1012, "mph"},
-    {5, 1007, "ft/s"},
-    {5, 1008, "yard/s"},
-    {5, 1010, "knot"},
-    {5, 1011, "atomicvelocity"},
-    // 6 質量
-    {6, 1001, "g"},
-    {6, 1007, "kg"},
-    {6, 1008, "tonne"},
-    {6, 1003, "carat"},
-    {6, 1006, "oz"},
-    {6, 1010, "lb"},
-    {6, 1009, "grain"},
-    {6, 1015, "u"},
-    {6, 1018, "kan"},
-    {6, 1014, "10 monme"},
-    {6, 1005, "monme"},
-    {6, 1011, "monme/10"},
-    {6, 1012, "monme/100"},
-    {6, 1013, "monme/1000"},
-    {6, 1016, "kin"},
-    {6, 1020, "dram"},
-    // 7 重量
-    {7, 1001, "N"},
-    {7, 1003, "dyne"},
-    {7, 1005, "gram force"},
-    {7, 1006, "kg force"},
-    {7, 1007, "tonne force"},
-    {7, 1008, "lbf"},
-    {7, 1010, "ounce force"},
-    {7, 1011, "poundal"},
-    {7, 1012, "kip"},
-    {7, 1013, "sthene"},
-    {7, 1014, "kilopond"},
-    // 8 圧力
-    {8, 1001, "Pa"},
-    {8, 1009, "hPa"},
-    {8, 1003, "kPa"},
-    {8, 1005, "MPa"},
-    {8, 1011, "bar"},
-    {8, 1074, "barye"},
-    {8, 1006, "atm"},
-    {8, 1012, "kgf/m^2"},
-    {8, 1007, "mmHg"},
-    {8, 1016, "inHg"},
-    {8, 1020, "inch Hg60F"},
-    {8, 1010, "m water"},
-    {8, 1008, "mm water"},
-    {8, 1018, "inch water"},
-    {8, 1021, "inch 0.99901 gram force/cm^3"},  // water weighs 0.99901 gf/cm3 at 60 °F
-    {8, 1025, "ft water"},
-    {8, 1076, "psi"},
-    {8, 1015, "ksi"},
-    {8, 1014, "longton force/inch^2"},
-    {8, 1029, "shortton force/inch^2"},
-    // 9 温度
-    {9, 1001, "K"},
-    // typing 1 into a temperature field
-    {9, 1003, "tempC(1)"},
-    {9, 1005, "tempF(1)"},
-    {9, 1006, "tempR(1)"},
-    // 10 熱量
-    {10, 1001, "kWh"},
-    {10, 1003, "J"},
-    {10, 1005, "kJ"},
-    {10, 1013, "kgf m"},
-    {10, 1014, "liter atm"},
-    {10, 1008, "erg"},
-    {10, 1011, "1e18 btu"},
-    {10, 1010, "eV"},
-    {10, 1012, "ft lbf"},
-    {10, 1078, "rydberg"},
-    {10, 1080, "hartree"},
-    {10, 1016, "calorie_th"},
-    {10, 1018, "calorie_IT"},
-    {10, 1009, "calorie_15"},
-    {10, 1074, "Calorie"},
-    {10, 1084, "u c^2"},
-    {10, 1015, "btu"},
-    {10, 1076, "btu"},
-    // 11 力率
-    {11, 1001, "W"},
-    {11, 1003, "gram force m/s"},
-    {11, 1005, "kg force m/s"},  // k of the gfm/s above it
-    {11, 1006, "electrichorsepower"},
-    {11, 1007, "boilerhorsepower"},
-    {11, 1008, "metrichorsepower"},
-    {11, 1010, "hp"},
-    {11, 1011, "waterhorsepower"},
-    {11, 1012, "550 ft lbf/s"},
-    {11, 1015, "btu/hr"},
-    // 12 トルク
-    {12, 1001, "N m"},
-    {12, 1003, "kN m"},
-    {12, 1005, "mN m"},
-    {12, 1006, "microN m"},
-    {12, 1007, "gram force m"},
-    {12, 1008, "kg force m"},
-    {12, 1010, "gram force cm"},
-    {12, 1011, "ft lbf"},
-    // 13 角度
-    {13, 1001, "radian"},
-    {13, 1003, "degree"},
-    {13, 1005, "arcmin"},
-    {13, 1006, "arcsec"},
-    {13, 1007, "gon"},
-    {13, 1008, "rev"},
-    // 14 角速度
-    {14, 1001, "radian/s"},
-    {14, 1003, "rpm"},
-    {14, 1005, "degree/s"},
-    {14, 1006, "degree/min"},
-    {14, 1007, "degree/hr"},
-    // the clock hands: the second hand turns once a minute, the hour hand once in 12 hours
-    {14, 1008, "rev/min"},
-    {14, 1010, "rev/hr"},
-    {14, 1011, "rev/(12 hr)"},
-    {14, 1012, "rev/siderealday"},
-    // 15 密度
-    {15, 1001, "g/m^3"},
-    {15, 1003, "kg/m^3"},
-    {15, 1005, "g/cm^3"},
-    {15, 1006, "mg/cm^3"},
-    {15, 1007, "tonne/m^3"},
-    {15, 1008, "g/liter"},
-    {15, 1010, "kg/liter"},
-    {15, 1011, "g/ml"},
-    {15, 1012, "mg/ml"},
-    {15, 1013, "lb/ft^3"},
-    {15, 1014, "lb/inch^3"},
-    // 16 燃費
-    {16, 1001, "m/liter"},
-    {16, 1003, "km/liter"},
-    {16, 1005, "mile/gallon"},
-    {16, 1006, "mile/brgallon"},
-    // 17 加速度
-    {17, 1001, "m/s^2"},
-    {17, 1003, "cm/s^2"},
-    {17, 1005, "mm/s^2"},
-    {17, 1006, "Gal"},
-    {17, 1007, "gravity"},
-    {17, 1008, "inch/s^2"},
-    {17, 1010, "ft/s^2"},
-    // 18 体積流量
-    {18, 1001, "m^3/s"},
-    {18, 1003, "m^3/min"},
-    {18, 1005, "m^3/hr"},
-    {18, 1006, "liter/s"},
-    {18, 1007, "ml/s"},
-    {18, 1008, "liter/min"},
-    {18, 1010, "ml/min"},
-    {18, 1011, "liter/hr"},
-    {18, 1012, "gallon/s"},
-    {18, 1013, "gallon/min"},
-    {18, 1014, "barrel/s"},
-    {18, 1015, "barrel/min"},
-    {18, 1016, "barrel/hr"},
-    {18, 1018, "ft^3/s"},
-    {18, 1009, "ft^3/min"},
-    {18, 1074, "ft^3/hr"},
-    // 19 質量流量
-    {19, 1001, "g/s"},
-    {19, 1003, "kg/s"},
-    {19, 1005, "mg/s"},
-    {19, 1006, "g/min"},
-    {19, 1007, "kg/min"},
-    {19, 1008, "g/hr"},
-    {19, 1010, "kg/hr"},
-    {19, 1011, "tonne/s"},
-    {19, 1012, "tonne/min"},
-    {19, 1013, "tonne/hr"},
-    {19, 1014, "longton/s"},
-    {19, 1015, "longton/min"},
-    {19, 1016, "longton/hr"},
-    {19, 1018, "shortton/s"},
-    {19, 1009, "shortton/min"},
-    {19, 1074, "shortton/hr"},
-    // 20 個数
-    {20, 1001, "1"},
-    {20, 1005, "dozen"},
-    {20, 1006, "gross"},
-    // 21 時間
-    {21, 1001, "s"},
-    {21, 1003, "ms"},
-    {21, 1005, "microsecond"},
-    {21, 1006, "min"},
-    {21, 1007, "hr"},
-    {21, 1008, "day"},
-    {21, 1010, "30 day"},
-    {21, 1011, "365 day"},
-    {21, 1012, "shake"},
-    {21, 1013, "atomictime"},
-    {21, 1014, "beat"},
-    {21, 1015, "siderealsecond"},
-    {21, 1016, "tropicalyear"},
-    // 22 熱伝導
-    {22, 1001, "W/(m K)"},
-    {22, 1011, "btu/(hr ft degF)"},
-    // 23 熱伝達
-    {23, 1001, "W/(m^2 K)"},
-    {23, 1011, "btu/(hr ft^2 degF)"},
-    // 24 漏れ量
-    {24, 1001, "Pa m^3/s"},
-    {24, 1003, "Pa liter/s"},
-    // the L/… and mL/s fields count atm·L
-    {24, 1005, "atm m^3/s"},
-    {24, 1006, "atm m^3/min"},
-    {24, 1007, "atm m^3/hr"},
-    {24, 1008, "atm liter/s"},
-    {24, 1010, "atm ml/s"},
-    {24, 1011, "atm liter/min"},
-    {24, 1012, "atm liter/hr"},
-    {24, 1013, "bar liter/s"},
-    {24, 1014, "millibar liter/s"},
-    // 25 粘度
-    {25, 1001, "Pa s"},
-    {25, 1003, "deciPa s"},
-    {25, 1005, "centiPa s"},
-    {25, 1006, "milliPa s"},
-    {25, 1007, "milliN s/m^2"},
-    {25, 1008, "poise"},
-    {25, 1010, "centipoise"},
-    {25, 1011, "millipoise"},
-    {25, 1012, "kg force s/m^2"},
-    {25, 1013, "lbf s/inch^2"},
-    // 26 動粘度
-    {26, 1001, "m^2/s"},
-    {26, 1003, "mm^2/s"},
-    {26, 1005, "m^2/hr"},
-    {26, 1006, "stokes"},
-    {26, 1007, "centistokes"},
-    {26, 1008, "millistokes"},
-    {26, 1010, "ft^2/s"},
-    // 27 輝度
-    {27, 1001, "cd/m^2"},
-    {27, 1003, "footlambert"},
-    {27, 1005, "lambert"},
-    {27, 1006, "stilb"},
-    {27, 1007, "apostilb"},
-    // 28 日照量
-    {28, 1001, "J/m^2"},
-    {28, 1003, "J/cm^2"},
-    {28, 1005, "erg/m^2"},
-    // 29 照度
-    {29, 1001, "lm/m^2"},
-    {29, 1003, "lux"},
-    {29, 1005, "footcandle"},
-    {29, 1006, "phot"},
-    // 30 静電容量
-    {30, 1001, "F"},
-    {30, 1003, "abfarad"},
-    {30, 1005, "statfarad"},
-    // 31 電荷
-    {31, 1001, "C"},
-    {31, 1003, "faraday_phys"},
-    {31, 1005, "faraday"},
-    {31, 1006, "abcoulomb"},
-    {31, 1007, "statcoulomb"},
-    {31, 1008, "e"},
-    // 32 伝導度
-    {32, 1001, "S"},
-    {32, 1003, "abmho"},
-    {32, 1005, "statmho"},
-    // 33 電流
-    {33, 1001, "A"},
-    {33, 1003, "abampere"},
-    {33, 1005, "statampere"},
-    // 34 電界
-    {34, 1001, "V/m"},
-    {34, 1003, "statvolt/cm"},
-    {34, 1005, "abvolt/cm"},
-    // 35 インダクタンス
-    {35, 1001, "H"},
-    {35, 1003, "abhenry"},
-    {35, 1005, "stathenry"},
-    // 36 抵抗
-    {36, 1001, "ohm"},
-    {36, 1003, "abohm"},
-    {36, 1005, "statohm"},
-    // 37 電圧
-    {37, 1001, "V"},
-    {37, 1003, "abvolt"},
-    {37, 1005, "statvolt"},
-    {37, 1006, "hartree/e"},
-    // 38 磁界
-    {38, 1001, "A/m"},
-    {38, 1003, "statampere/(4 pi cm)"},
-    {38, 1005, "oersted"},
-    // 39 磁束
-    {39, 1001, "Wb"},
-    {39, 1003, "erg/statampere"},
-    {39, 1005, "maxwell"},
-    {39, 1006, "unitpole"},
-    // 40 磁束密度
-    {40, 1001, "T"},
-    {40, 1003, "nT"},
-    {40, 1005, "gauss"},
-    {40, 1006, "dyne/(statampere cm)"},
-    {40, 1007, "e/(4 pi epsilon0 bohrradius^2 c)"},  // e/a0² in Gaussian units, as a flux density
-    // 41 量子力学的エネルギー
-    {41, 1001, "J/mol"},
-    // energies per mole
-    {41, 1005, "eV avogadro"},
-    {41, 1006, "erg avogadro"},
-    {41, 1007, "h c avogadro/cm"},
-    {41, 1008, "h c avogadro/mm"},
-    {41, 1010, "h Hz avogadro"},
-    {41, 1011, "k K avogadro"},
-    {41, 1012, "bohrmagneton gauss avogadro"},
-    // 42 吸収線量
-    {42, 1001, "Gy"},
-    {42, 1003, "rad"},
-    // 43 放射能
-    {43, 1001, "Bq"},
-    {43, 1003, "curie"},
-    {43, 1005, "rutherford"},
-    {43, 1006, "1/s"},
-    {43, 1007, "1/min"},
-    // 44 線量当量
-    {44, 1001, "Sv"},
-    {44, 1003, "rem"},
-    // 45 大数
-    {45, 1020, "1"},
-    {45, 1021, "10"},
-    {45, 1001, "100"},
-    {45, 1003, "1000"},
-    {45, 1005, "1e4"},
-    {45, 1006, "1e8"},
-    {45, 1007, "1e12"},
-    {45, 1008, "1e16"},
-    {45, 1010, "1e20"},
-    {45, 1025, "1e24"},
-    {45, 1011, "1e28"},
-    {45, 1012, "1e32"},
-    {45, 1013, "1e36"},
-    {45, 1014, "1e40"},
-    {45, 1015, "1e44"},
-    {45, 1016, "1e48"},
-    {45, 1018, "1e52"},
-    {45, 1009, "1e56"},
-    {45, 1074, "1e60"},
-    {45, 1029, "1e64"},
-    {45, 1076, "1e68"},
-};
-
 constexpr const char* kProgramCalorie = "the program's calorie is 4.18605 J";
 constexpr const char* kTransportCalorie = "a calorie of 1/0.238889 J = 4.186045 J";
 constexpr const char* kLeakTorr = "the page's torr-litre is 0.133347 Pa m3/s";
 
-constexpr OwnDefinition kOwn[] = {
-    {3, 1082, "kyouma", "rounded to 1.82 m2"},
-    {3, 1084, "edoma", "rounded to 1.55 m2"},
-    {3, 1021, "5.6 shaku 2.8 shaku", "rounded to 1.45 m2"},  // no name in GNU units
-    {4, 1015, "10 shaku^3", "rounded to 0.2783 m3"},
-    {8, 1013, "micron Hg", "rounded to 0.1333 Pa"},
-    {10, 1082, "ton tnt", "a round 4.2e9 J"},
-    {10, 1006, "calorie_IT", kProgramCalorie},
-    {10, 1007, "kilocalorie_IT", kProgramCalorie},
-    {11, 1013, "calorie_IT/s", "a calorie of 4.186 J"},
-    {11, 1014, "ft lbf/s", "rounded to 1.356 W"},
-    {11, 1016, "tonrefrigeration", "3024 kcal/h with the program's calorie"},
-    {11, 1018, "3320 kilocalorie_IT/hr", "with the program's calorie"},
-    {20, 1003, "avogadro mol", "rounded to 6.02e23"},
-    {22, 1003, "calorie_IT/(s m K)", kTransportCalorie},
-    {22, 1005, "kilocalorie_IT/(s m K)", kTransportCalorie},
-    {22, 1006, "calorie_IT/(s cm K)", kTransportCalorie},
-    {22, 1007, "kilocalorie_IT/(s cm K)", kTransportCalorie},
-    {22, 1008, "calorie_IT/(hr m K)", kTransportCalorie},
-    {22, 1010, "kilocalorie_IT/(hr m K)", kTransportCalorie},
-    {23, 1003, "calorie_IT/(s m^2 K)", kTransportCalorie},
-    {23, 1005, "kilocalorie_IT/(s m^2 K)", kTransportCalorie},
-    {23, 1006, "calorie_IT/(s cm^2 K)", kTransportCalorie},
-    {23, 1007, "kilocalorie_IT/(s cm^2 K)", kTransportCalorie},
-    {23, 1008, "calorie_IT/(hr m^2 K)", kTransportCalorie},
-    {23, 1010, "kilocalorie_IT/(hr m^2 K)", kTransportCalorie},
-    {24, 1015, "lusec", kLeakTorr},
-    {24, 1016, "torr liter/s", kLeakTorr},
-    {24, 1018, "m Hg liter/s", kLeakTorr},
-    {28, 1006, "calorie_th/m^2", "a calorie of 4.18 J"},
-    {28, 1007, "langley", "a calorie of 4.18 J"},
-    {41, 1003, "calorie_IT/mol", kProgramCalorie},
-};
-
-constexpr ListedField kLabelsNotUnits[] = {
-    {1, 1013, "the mobile-data packet, a billing count of 128 bytes"},
-    {3, 1025, "the area of a ballpark, a comparison"},
-    {3, 1029, "the area of a ballpark, a comparison"},
-    {24, 1009, "air equivalent: the leaking gas decides the mass"},
-    {24, 1074, "air equivalent: the leaking gas decides the mass"},
-    {44, 1005, "the annual dose limit, 1 mSv"},
-};
-
-constexpr ListedField kNonReciprocal[] = {
-    {10, 1015, "1055.06 J per BTU in, the IT BTU (1055.056 J) out"},
-};
-
 }  // namespace
 
-const std::span<const ReferenceUnit> kReferenceUnits = kUnits;
-const std::span<const OwnDefinition> kOwnDefinitions = kOwn;
-const std::span<const ListedField> kNotUnits = kLabelsNotUnits;
-const std::span<const ListedField> kNotReciprocal = kNonReciprocal;
+// The temperature fields are checked at 1 degree, their offsets included; the
+// multiplier and large-number pages are plain numbers.
+const std::vector<std::vector<ReferenceField>> kReferencePages = {
+    // 0 乗数
+    {{1020, "yotta"}, {1021, "zetta"}, {1001, "exa"}, {1003, "peta"}, {1005, "tera"}, {1006, "giga"}, {1007, "mega"},
+     {1008, "kilo"}, {1010, "hecto"}, {1025, "deka"}, {1011, "1"}, {1012, "deci"}, {1013, "centi"}, {1014, "milli"},
+     {1015, "micro"}, {1016, "nano"}, {1018, "pico"}, {1009, "femto"}, {1074, "atto"}, {1029, "zepto"},
+     {1076, "yocto"}},
+    // 1 パケット
+    {{1001, "tebibyte"}, {1003, "gibibyte"}, {1005, "mebibyte"}, {1006, "kibibyte"}, {1011, "byte"}, {1012, "bit"},
+     {1007, "terabyte"}, {1008, "gigabyte"}, {1009, "megabyte"}, {1010, "kilobyte"},
+     {1013, nullptr, "the mobile-data packet, a billing count of 128 bytes"}},
+    // 2 長さ
+    {{1001, "km"}, {1003, "m"}, {1005, "cm"}, {1006, "mm"}, {1007, "micrometer"}, {1008, "nm"}, {1010, "angstrom"},
+     {1011, "pm"}, {1012, "fm"}, {1020, "fathom"},  // 尋 as the sea fathom, 6 ft
+     {1014, "shaku"}, {1013, "sun"}, {1021, "shaku/100"}, {1015, "ken"}, {1016, "ri"}, {1025, "chou"}, {1009, "inch"},
+     {1074, "ft"}, {1076, "yard"}, {1078, "mile"}, {1080, "au"}, {1082, "lightyear"}, {1084, "parsec"},
+     {1018, "nauticalmile"}},
+    // 3 面積
+    {{1001, "km^2"}, {1003, "m^2"}, {1005, "cm^2"}, {1006, "are"}, {1007, "hectare"}, {1008, "tsubo"}, {1010, "se"},
+     {1011, "tan_area"}, {1012, "chou_area"}, {1013, "inch^2"}, {1014, "mile^2"}, {1015, "ft^2"}, {1016, "acre"},
+     {1018, "yard^2"}, {1009, "barn"}, {1074, "circularmil"}, {1076, "section"}, {1078, "township"},
+     {1080, "A4paper"}, {1082, "kyouma", "rounded to 1.82 m2"}, {1084, "edoma", "rounded to 1.55 m2"},
+     {1021, "5.6 shaku 2.8 shaku", "rounded to 1.45 m2"},  // no name in GNU units
+     {1025, nullptr, "the area of a ballpark, a comparison"}, {1029, nullptr, "the area of a ballpark, a comparison"}},
+    // 4 体積
+    {{1001, "m^3"}, {1003, "liter"}, {1005, "deciliter"}, {1006, "cm^3"}, {1007, "mm^3"}, {1016, "shaku_volume"},
+     {1008, "gou"}, {1009, "shou"}, {1010, "to"}, {1011, "koku"}, {1012, "42 gallon"},  // the 42-gallon barrel
+     {1013, "brgallon"}, {1014, "gallon"}, {1015, "10 shaku^3", "rounded to 0.2783 m3"}},
+    // 5 速度
+    {{1001, "m/s"}, {1003, "m/min"}, {1005, "m/hr"}, {1006, "km/hr"}, {1012, "mph"}, {1007, "ft/s"}, {1008, "yard/s"},
+     {1010, "knot"}, {1011, "atomicvelocity"}},
+    // 6 質量
+    {{1001, "g"}, {1007, "kg"}, {1008, "tonne"}, {1003, "carat"}, {1006, "oz"}, {1010, "lb"}, {1009, "grain"},
+     {1015, "u"}, {1018, "kan"}, {1014, "10 monme"}, {1005, "monme"}, {1011, "monme/10"}, {1012, "monme/100"},
+     {1013, "monme/1000"}, {1016, "kin"}, {1020, "dram"}},
+    // 7 重量
+    {{1001, "N"}, {1003, "dyne"}, {1005, "gram force"}, {1006, "kg force"}, {1007, "tonne force"}, {1008, "lbf"},
+     {1010, "ounce force"}, {1011, "poundal"}, {1012, "kip"}, {1013, "sthene"}, {1014, "kilopond"}},
+    // 8 圧力
+    {{1001, "Pa"}, {1009, "hPa"}, {1003, "kPa"}, {1005, "MPa"}, {1011, "bar"}, {1074, "barye"}, {1006, "atm"},
+     {1012, "kgf/m^2"}, {1007, "mmHg"}, {1016, "inHg"}, {1020, "inch Hg60F"}, {1010, "m water"}, {1008, "mm water"},
+     {1018, "inch water"}, {1021, "inch 0.99901 gram force/cm^3"},  // water weighs 0.99901 gf/cm3 at 60 °F
+     {1025, "ft water"}, {1076, "psi"}, {1015, "ksi"}, {1014, "longton force/inch^2"},
+     {1029, "shortton force/inch^2"}, {1013, "micron Hg", "rounded to 0.1333 Pa"}},
+    // 9 温度
+    {{1001, "K"},
+     // typing 1 into a temperature field
+     {1003, "tempC(1)"}, {1005, "tempF(1)"}, {1006, "tempR(1)"}},
+    // 10 熱量
+    {{1001, "kWh"}, {1003, "J"}, {1005, "kJ"}, {1013, "kgf m"}, {1014, "liter atm"}, {1008, "erg"},
+     {1011, "1e18 btu"}, {1010, "eV"}, {1012, "ft lbf"}, {1078, "rydberg"}, {1080, "hartree"}, {1016, "calorie_th"},
+     {1018, "calorie_IT"}, {1009, "calorie_15"}, {1074, "Calorie"}, {1084, "u c^2"}, {1015, "btu"}, {1076, "btu"},
+     {1082, "ton tnt", "a round 4.2e9 J"}, {1006, "calorie_IT", kProgramCalorie},
+     {1007, "kilocalorie_IT", kProgramCalorie}},
+    // 11 力率
+    {{1001, "W"}, {1003, "gram force m/s"}, {1005, "kg force m/s"},  // k of the gfm/s before it
+     {1006, "electrichorsepower"}, {1007, "boilerhorsepower"}, {1008, "metrichorsepower"}, {1010, "hp"},
+     {1011, "waterhorsepower"}, {1012, "550 ft lbf/s"}, {1015, "btu/hr"},
+     {1013, "calorie_IT/s", "a calorie of 4.186 J"}, {1014, "ft lbf/s", "rounded to 1.356 W"},
+     {1016, "tonrefrigeration", "3024 kcal/h with the program's calorie"},
+     {1018, "3320 kilocalorie_IT/hr", "with the program's calorie"}},
+    // 12 トルク
+    {{1001, "N m"}, {1003, "kN m"}, {1005, "mN m"}, {1006, "microN m"}, {1007, "gram force m"}, {1008, "kg force m"},
+     {1010, "gram force cm"}, {1011, "ft lbf"}},
+    // 13 角度
+    {{1001, "radian"}, {1003, "degree"}, {1005, "arcmin"}, {1006, "arcsec"}, {1007, "gon"}, {1008, "rev"}},
+    // 14 角速度
+    {{1001, "radian/s"}, {1003, "rpm"}, {1005, "degree/s"}, {1006, "degree/min"}, {1007, "degree/hr"},
+     // the clock hands: the second hand turns once a minute, the hour hand once in 12 hours
+     {1008, "rev/min"}, {1010, "rev/hr"}, {1011, "rev/(12 hr)"}, {1012, "rev/siderealday"}},
+    // 15 密度
+    {{1001, "g/m^3"}, {1003, "kg/m^3"}, {1005, "g/cm^3"}, {1006, "mg/cm^3"}, {1007, "tonne/m^3"}, {1008, "g/liter"},
+     {1010, "kg/liter"}, {1011, "g/ml"}, {1012, "mg/ml"}, {1013, "lb/ft^3"}, {1014, "lb/inch^3"}},
+    // 16 燃費
+    {{1001, "m/liter"}, {1003, "km/liter"}, {1005, "mile/gallon"}, {1006, "mile/brgallon"}},
+    // 17 加速度
+    {{1001, "m/s^2"}, {1003, "cm/s^2"}, {1005, "mm/s^2"}, {1006, "Gal"}, {1007, "gravity"}, {1008, "inch/s^2"},
+     {1010, "ft/s^2"}},
+    // 18 体積流量
+    {{1001, "m^3/s"}, {1003, "m^3/min"}, {1005, "m^3/hr"}, {1006, "liter/s"}, {1007, "ml/s"}, {1008, "liter/min"},
+     {1010, "ml/min"}, {1011, "liter/hr"}, {1012, "gallon/s"}, {1013, "gallon/min"}, {1014, "barrel/s"},
+     {1015, "barrel/min"}, {1016, "barrel/hr"}, {1018, "ft^3/s"}, {1009, "ft^3/min"}, {1074, "ft^3/hr"}},
+    // 19 質量流量
+    {{1001, "g/s"}, {1003, "kg/s"}, {1005, "mg/s"}, {1006, "g/min"}, {1007, "kg/min"}, {1008, "g/hr"},
+     {1010, "kg/hr"}, {1011, "tonne/s"}, {1012, "tonne/min"}, {1013, "tonne/hr"}, {1014, "longton/s"},
+     {1015, "longton/min"}, {1016, "longton/hr"}, {1018, "shortton/s"}, {1009, "shortton/min"}, {1074, "shortton/hr"}},
+    // 20 個数
+    {{1001, "1"}, {1005, "dozen"}, {1006, "gross"}, {1003, "avogadro mol", "rounded to 6.02e23"}},
+    // 21 時間
+    {{1001, "s"}, {1003, "ms"}, {1005, "microsecond"}, {1006, "min"}, {1007, "hr"}, {1008, "day"}, {1010, "30 day"},
+     {1011, "365 day"}, {1012, "shake"}, {1013, "atomictime"}, {1014, "beat"}, {1015, "siderealsecond"},
+     {1016, "tropicalyear"}},
+    // 22 熱伝導
+    {{1001, "W/(m K)"}, {1011, "btu/(hr ft degF)"}, {1003, "calorie_IT/(s m K)", kTransportCalorie},
+     {1005, "kilocalorie_IT/(s m K)", kTransportCalorie}, {1006, "calorie_IT/(s cm K)", kTransportCalorie},
+     {1007, "kilocalorie_IT/(s cm K)", kTransportCalorie}, {1008, "calorie_IT/(hr m K)", kTransportCalorie},
+     {1010, "kilocalorie_IT/(hr m K)", kTransportCalorie}},
+    // 23 熱伝達
+    {{1001, "W/(m^2 K)"}, {1011, "btu/(hr ft^2 degF)"}, {1003, "calorie_IT/(s m^2 K)", kTransportCalorie},
+     {1005, "kilocalorie_IT/(s m^2 K)", kTransportCalorie}, {1006, "calorie_IT/(s cm^2 K)", kTransportCalorie},
+     {1007, "kilocalorie_IT/(s cm^2 K)", kTransportCalorie}, {1008, "calorie_IT/(hr m^2 K)", kTransportCalorie},
+     {1010, "kilocalorie_IT/(hr m^2 K)", kTransportCalorie}},
+    // 24 漏れ量
+    {{1001, "Pa m^3/s"}, {1003, "Pa liter/s"},
+     // the L/… and mL/s fields count atm·L
+     {1005, "atm m^3/s"}, {1006, "atm m^3/min"}, {1007, "atm m^3/hr"}, {1008, "atm liter/s"}, {1010, "atm ml/s"},
+     {1011, "atm liter/min"}, {1012, "atm liter/hr"}, {1013, "bar liter/s"}, {1014, "millibar liter/s"},
+     {1015, "lusec", kLeakTorr}, {1016, "torr liter/s", kLeakTorr}, {1018, "m Hg liter/s", kLeakTorr},
+     {1009, nullptr, "air equivalent: the leaking gas decides the mass"},
+     {1074, nullptr, "air equivalent: the leaking gas decides the mass"}},
+    // 25 粘度
+    {{1001, "Pa s"}, {1003, "deciPa s"}, {1005, "centiPa s"}, {1006, "milliPa s"}, {1007, "milliN s/m^2"},
+     {1008, "poise"}, {1010, "centipoise"}, {1011, "millipoise"}, {1012, "kg force s/m^2"}, {1013, "lbf s/inch^2"}},
+    // 26 動粘度
+    {{1001, "m^2/s"}, {1003, "mm^2/s"}, {1005, "m^2/hr"}, {1006, "stokes"}, {1007, "centistokes"},
+     {1008, "millistokes"}, {1010, "ft^2/s"}},
+    // 27 輝度
+    {{1001, "cd/m^2"}, {1003, "footlambert"}, {1005, "lambert"}, {1006, "stilb"}, {1007, "apostilb"}},
+    // 28 日照量
+    {{1001, "J/m^2"}, {1003, "J/cm^2"}, {1005, "erg/m^2"}, {1006, "calorie_th/m^2", "a calorie of 4.18 J"},
+     {1007, "langley", "a calorie of 4.18 J"}},
+    // 29 照度
+    {{1001, "lm/m^2"}, {1003, "lux"}, {1005, "footcandle"}, {1006, "phot"}},
+    // 30 静電容量
+    {{1001, "F"}, {1003, "abfarad"}, {1005, "statfarad"}},
+    // 31 電荷
+    {{1001, "C"}, {1003, "faraday_phys"}, {1005, "faraday"}, {1006, "abcoulomb"}, {1007, "statcoulomb"}, {1008, "e"}},
+    // 32 伝導度
+    {{1001, "S"}, {1003, "abmho"}, {1005, "statmho"}},
+    // 33 電流
+    {{1001, "A"}, {1003, "abampere"}, {1005, "statampere"}},
+    // 34 電界
+    {{1001, "V/m"}, {1003, "statvolt/cm"}, {1005, "abvolt/cm"}},
+    // 35 インダクタンス
+    {{1001, "H"}, {1003, "abhenry"}, {1005, "stathenry"}},
+    // 36 抵抗
+    {{1001, "ohm"}, {1003, "abohm"}, {1005, "statohm"}},
+    // 37 電圧
+    {{1001, "V"}, {1003, "abvolt"}, {1005, "statvolt"}, {1006, "hartree/e"}},
+    // 38 磁界
+    {{1001, "A/m"}, {1003, "statampere/(4 pi cm)"}, {1005, "oersted"}},
+    // 39 磁束
+    {{1001, "Wb"}, {1003, "erg/statampere"}, {1005, "maxwell"}, {1006, "unitpole"}},
+    // 40 磁束密度
+    {{1001, "T"}, {1003, "nT"}, {1005, "gauss"}, {1006, "dyne/(statampere cm)"},
+     {1007, "e/(4 pi epsilon0 bohrradius^2 c)"}},  // e/a0² in Gaussian units, as a flux density
+    // 41 量子力学的エネルギー
+    {{1001, "J/mol"},
+     // energies per mole
+     {1005, "eV avogadro"}, {1006, "erg avogadro"}, {1007, "h c avogadro/cm"}, {1008, "h c avogadro/mm"},
+     {1010, "h Hz avogadro"}, {1011, "k K avogadro"}, {1012, "bohrmagneton gauss avogadro"},
+     {1003, "calorie_IT/mol", kProgramCalorie}},
+    // 42 吸収線量
+    {{1001, "Gy"}, {1003, "rad"}},
+    // 43 放射能
+    {{1001, "Bq"}, {1003, "curie"}, {1005, "rutherford"}, {1006, "1/s"}, {1007, "1/min"}},
+    // 44 線量当量
+    {{1001, "Sv"}, {1003, "rem"}, {1005, nullptr, "the annual dose limit, 1 mSv"}},
+    // 45 大数
+    {{1020, "1"}, {1021, "10"}, {1001, "100"}, {1003, "1000"}, {1005, "1e4"}, {1006, "1e8"}, {1007, "1e12"},
+     {1008, "1e16"}, {1010, "1e20"}, {1025, "1e24"}, {1011, "1e28"}, {1012, "1e32"}, {1013, "1e36"}, {1014, "1e40"},
+     {1015, "1e44"}, {1016, "1e48"}, {1018, "1e52"}, {1009, "1e56"}, {1074, "1e60"}, {1029, "1e64"}, {1076, "1e68"}},
+};
 
 }  // namespace unitora
