@@ -3,8 +3,8 @@
 // page copy.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <algorithm>
+#include <fstream>
 #include <sstream>
 
 #include "PageTable.h"
@@ -19,17 +19,6 @@ std::string BuiltFile(const char* name) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
-}
-
-std::string Escaped(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else out += c;
-    }
-    return out;
 }
 
 TEST(BuiltHelp, NamesEveryUnitOfEveryPage) {
@@ -52,7 +41,7 @@ TEST(BuiltHelp, NamesEveryUnitOfEveryPage) {
             if (field.label[0] == L'\0') continue;
             const std::string unit = EncodeUtf8(field.label);
             EXPECT_TRUE(listed("・" + unit)) << tab << ": " << unit;
-            EXPECT_NE(std::string::npos, page.find("<li>" + Escaped(unit))) << tab << ": " << unit;
+            EXPECT_NE(std::string::npos, page.find("<li>" + unit)) << tab << ": " << unit;
         }
     }
 }

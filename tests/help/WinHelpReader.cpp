@@ -17,10 +17,13 @@ class Bytes {
 public:
     explicit Bytes(std::string_view data) : m_data(data) {}
 
-    unsigned U8(size_t at) const { return static_cast<unsigned char>(At(at, 1)[0]); }
+    unsigned U8(size_t at) const { return static_cast<unsigned char>(Sub(at, 1)[0]); }
     unsigned U16(size_t at) const { return U8(at) | U8(at + 1) << 8; }
     std::uint32_t U32(size_t at) const { return U16(at) | static_cast<std::uint32_t>(U16(at + 2)) << 16; }
-    std::string_view Sub(size_t at, size_t size) const { return At(at, size); }
+    std::string_view Sub(size_t at, size_t size) const {
+        if (at > m_data.size() || size > m_data.size() - at) Fail("read past the end");
+        return m_data.substr(at, size);
+    }
     std::string_view CString(size_t at) const {
         const size_t end = m_data.find('\0', at);
         if (end == std::string_view::npos) Fail("unterminated string");
@@ -29,10 +32,6 @@ public:
     size_t Size() const { return m_data.size(); }
 
 private:
-    std::string_view At(size_t at, size_t size) const {
-        if (at > m_data.size() || size > m_data.size() - at) Fail("read past the end");
-        return m_data.substr(at, size);
-    }
     std::string_view m_data;
 };
 

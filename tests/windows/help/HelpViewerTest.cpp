@@ -1,9 +1,6 @@
 // The help as a user meets it: the program, started from a folder whose
 // path holds spaces and Japanese characters, opens its help file in the
 // system's help viewer, which shows the file's title and its contents topic.
-// The test program lies next to the program and its help in the build tree
-// and copies both; it runs like a Japanese system (code page 932), which the
-// help file's text and the viewer's file name need.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -38,17 +35,14 @@ DWORD ProcessOf(HWND window) {
     return process;
 }
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[256] = {};
-    ::GetClassNameW(window, name, 256);
-    return name;
-}
-
-std::wstring CaptionOf(HWND window) {
+// A window's class name or caption, as the function given reads it.
+std::wstring WindowString(HWND window, int(WINAPI* read)(HWND, LPWSTR, int)) {
     wchar_t text[256] = {};
-    ::GetWindowTextW(window, text, 256);
+    read(window, text, 256);
     return text;
 }
+std::wstring ClassOf(HWND window) { return WindowString(window, ::GetClassNameW); }
+std::wstring CaptionOf(HWND window) { return WindowString(window, ::GetWindowTextW); }
 
 std::vector<HWND> TopLevelWindows() {
     std::vector<HWND> windows;
@@ -92,34 +86,27 @@ std::wstring ControlText(HWND control) {
 
 // A process the test brought about, ended with the test: its windows are
 // asked to close, and it is ended if it does not.
-class ProcessGuard {
-public:
-    explicit ProcessGuard(HANDLE process) : m_process(process) {}
-    ~ProcessGuard() {
-        if (m_process == nullptr) return;
-        if (::WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
-            const DWORD id = ::GetProcessId(m_process);
+struct EndProcess {
+    void operator()(HANDLE process) const {
+        if (::WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+            const DWORD id = ::GetProcessId(process);
             for (HWND window : TopLevelWindows()) {
                 if (ProcessOf(window) == id) ::PostMessageW(window, WM_CLOSE, 0, 0);
             }
-            if (::WaitForSingleObject(m_process, 5000) == WAIT_TIMEOUT) {
-                ::TerminateProcess(m_process, 1);
-                ::WaitForSingleObject(m_process, 5000);
+            if (::WaitForSingleObject(process, 5000) == WAIT_TIMEOUT) {
+                ::TerminateProcess(process, 1);
+                ::WaitForSingleObject(process, 5000);
             }
         }
-        ::CloseHandle(m_process);
+        ::CloseHandle(process);
     }
-    ProcessGuard(const ProcessGuard&) = delete;
-    ProcessGuard& operator=(const ProcessGuard&) = delete;
-
-private:
-    HANDLE m_process;
 };
+using OwnedProcess = std::unique_ptr<void, EndProcess>;
 
 // The processes a process started (the viewer the shell started for the
 // program), to be ended with the test.
-std::vector<std::unique_ptr<ProcessGuard>> ChildProcessesOf(DWORD parent) {
-    std::vector<std::unique_ptr<ProcessGuard>> children;
+std::vector<OwnedProcess> ChildProcessesOf(DWORD parent) {
+    std::vector<OwnedProcess> children;
     const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
@@ -127,7 +114,7 @@ std::vector<std::unique_ptr<ProcessGuard>> ChildProcessesOf(DWORD parent) {
         if (entry.th32ParentProcessID != parent) continue;
         const HANDLE child = ::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
                                            entry.th32ProcessID);
-        if (child != nullptr) children.push_back(std::make_unique<ProcessGuard>(child));
+        if (child != nullptr) children.emplace_back(child);
     }
     ::CloseHandle(snapshot);
     return children;
@@ -167,14 +154,14 @@ TEST(HelpViewer, ShowsTheHelpOfTheProgramInAFolderWithSpacesAndJapaneseCharacter
     ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\windows",
                                  &startup, &started));
     ::CloseHandle(started.hThread);
-    const ProcessGuard program(started.hProcess);
+    const OwnedProcess program(started.hProcess);
     const HWND main = WaitForWindow(
         [&](HWND window) { return ProcessOf(window) == started.dwProcessId && CaptionOf(window) == L"Unitora"; });
     ASSERT_NE(nullptr, main) << "shown: " << ShownWindows();
 
     ::PostMessageW(::GetDlgItem(main, IDC_HELP_BUTTON), BM_CLICK, 0, 0);
     const HWND viewer = WaitForWindow([](HWND window) { return ClassOf(window) == kViewerClass; });
-    const std::vector<std::unique_ptr<ProcessGuard>> viewers = ChildProcessesOf(started.dwProcessId);
+    const std::vector<OwnedProcess> viewers = ChildProcessesOf(started.dwProcessId);
     ASSERT_NE(nullptr, viewer) << "shown: " << ShownWindows();
 
     EXPECT_EQ(kHelpTitle, CaptionOf(viewer));
