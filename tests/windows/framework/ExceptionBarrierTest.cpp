@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -151,15 +150,13 @@ END_MESSAGE_MAP()
 // Failures inside a modal loop, in the application's message filter and in
 // a handler, leave the loop running until the dialog ends as usual.
 TEST(ExceptionBarrierTest, AModalLoopRunsOnAfterFailures) {
-    class CFailingFilterApp : public CTestApp {
-    public:
-        BOOL ProcessMessageFilter(int code, LPMSG msg) override {
-            if (msg->message == kThrow && msg->wParam == 1) {
-                throw std::runtime_error("filter failed");
-            }
-            return CTestApp::ProcessMessageFilter(code, msg);
+    CTestApp app;
+    app.m_pConsume = [](const MSG& msg) -> BOOL {
+        if (msg.message == kThrow && msg.wParam == 1) {
+            throw std::runtime_error("filter failed");
         }
-    } app;
+        return FALSE;
+    };
     ReportRecorder reports;
     CFailingDialog dialog;
     EXPECT_EQ(55, dialog.DoModal());

@@ -5,72 +5,50 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
 bool Exists(HGDIOBJ object) { return ::GetObjectType(object) != 0; }
 
-TEST(GdiObjectsTest, EveryObjectDeletesWhatItCreatedWhenItGoes) {
-    HGDIOBJ brush = nullptr, font = nullptr, bitmap = nullptr, region = nullptr;
-    HDC memoryDC = nullptr;
+// Each object holds one handle: a second creation, which would have nowhere
+// to go, is refused before anything is made; the handle goes with the object.
+TEST(GdiObjectsTest, AnObjectCreatesOneHandleAndDeletesItWhenItGoes) {
+    std::vector<HGDIOBJ> created;
     {
-        CBrush solidBrush(RGB(10, 20, 30));
+        CDC screen;
+        ASSERT_TRUE(screen.CreateCompatibleDC(nullptr));
         LOGFONTW logFont{};
         logFont.lfHeight = -12;
-        CFont plainFont;
-        ASSERT_TRUE(plainFont.CreateFontIndirect(&logFont));
+        CBrush brush;
+        CFont font;
+        CBitmap bitmap;
+        CRgn region;
         CDC memory;
-        ASSERT_TRUE(memory.CreateCompatibleDC(nullptr));
-        CBitmap surface;
-        ASSERT_TRUE(surface.CreateCompatibleBitmap(&memory, 8, 8));
-        CRgn ellipse;
-        ASSERT_TRUE(ellipse.CreateEllipticRgn(0, 0, 8, 8));
-        brush = solidBrush.m_hObject;
-        font = plainFont.m_hObject;
-        bitmap = surface.m_hObject;
-        region = ellipse.m_hObject;
-        memoryDC = memory.m_hDC;
-        for (HGDIOBJ object : {brush, font, bitmap, region, static_cast<HGDIOBJ>(memoryDC)}) {
-            EXPECT_TRUE(Exists(object));
+        const struct {
+            const char* name;
+            std::function<BOOL()> create;
+            std::function<HGDIOBJ()> held;
+        } creators[] = {
+            {"brush", [&] { return brush.CreateSolidBrush(RGB(1, 2, 3)); }, [&] { return brush.m_hObject; }},
+            {"font", [&] { return font.CreateFontIndirect(&logFont); }, [&] { return font.m_hObject; }},
+            {"bitmap", [&] { return bitmap.CreateCompatibleBitmap(&screen, 4, 4); }, [&] { return bitmap.m_hObject; }},
+            {"region", [&] { return region.CreateEllipticRgn(0, 0, 4, 4); }, [&] { return region.m_hObject; }},
+            {"context", [&] { return memory.CreateCompatibleDC(nullptr); }, [&] { return memory.m_hDC; }},
+        };
+        for (const auto& creator : creators) {
+            SCOPED_TRACE(creator.name);
+            ASSERT_TRUE(creator.create());
+            created.push_back(creator.held());
+            EXPECT_TRUE(Exists(created.back()));
+            const int objects = ProcessResources::Now().drawingObjects;
+            EXPECT_FALSE(creator.create());
+            EXPECT_EQ(objects, ProcessResources::Now().drawingObjects);
+            EXPECT_EQ(created.back(), creator.held());
         }
     }
-    for (HGDIOBJ object : {brush, font, bitmap, region, static_cast<HGDIOBJ>(memoryDC)}) {
+    for (HGDIOBJ object : created) {
         EXPECT_FALSE(Exists(object));
-    }
-}
-
-// A second creation would have nowhere to go: it is refused before anything
-// is made, and the object keeps the handle it has.
-TEST(GdiObjectsTest, AnObjectThatHoldsAHandleCreatesNoOther) {
-    CDC screen;
-    ASSERT_TRUE(screen.CreateCompatibleDC(nullptr));
-    LOGFONTW logFont{};
-    logFont.lfHeight = -12;
-    CBrush brush;
-    CFont font;
-    CBitmap bitmap;
-    CRgn region;
-    CDC memory;
-    const struct {
-        const char* name;
-        std::function<BOOL()> create;
-        std::function<void*()> held;
-    } creators[] = {
-        {"brush", [&] { return brush.CreateSolidBrush(RGB(1, 2, 3)); }, [&] { return brush.m_hObject; }},
-        {"font", [&] { return font.CreateFontIndirect(&logFont); }, [&] { return font.m_hObject; }},
-        {"bitmap", [&] { return bitmap.CreateCompatibleBitmap(&screen, 4, 4); }, [&] { return bitmap.m_hObject; }},
-        {"region", [&] { return region.CreateEllipticRgn(0, 0, 4, 4); }, [&] { return region.m_hObject; }},
-        {"context", [&] { return memory.CreateCompatibleDC(nullptr); },
-         [&] { return static_cast<void*>(memory.m_hDC); }},
-    };
-    for (const auto& creator : creators) {
-        SCOPED_TRACE(creator.name);
-        ASSERT_TRUE(creator.create());
-        void* const held = creator.held();
-        const int objects = ProcessResources::Now().drawingObjects;
-        EXPECT_FALSE(creator.create());
-        EXPECT_EQ(objects, ProcessResources::Now().drawingObjects);
-        EXPECT_EQ(held, creator.held());
     }
 }
 

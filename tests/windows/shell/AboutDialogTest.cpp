@@ -45,15 +45,6 @@ private:
     CAboutDialog* m_about = nullptr;
 };
 
-// Posts a key press to the window with the focus, as the keyboard would.
-void PressKey(UINT virtualKey, bool altHeld = false) {
-    const LPARAM down = 1 | static_cast<LPARAM>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16 |
-                        (altHeld ? KF_ALTDOWN << 16 : 0);
-    ::PostMessageW(::GetFocus(), altHeld ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, down);
-    ::PostMessageW(::GetFocus(), altHeld ? WM_SYSKEYUP : WM_KEYUP, virtualKey, down | KF_UP << 16);
-}
-
-
 // Set for a renamed copy of this program, which runs the test below again.
 constexpr wchar_t kExpectedLine[] = L"UNITORA_EXPECTED_VERSION_LINE";
 
@@ -118,10 +109,10 @@ TEST_F(AboutBoxTest, OkPlaysTheAnimationAndEndsTheBoxAltF4AndCloseEndItAtOnceEsc
     const Way ways[] = {
         {"OK button", [](HWND box) { ::SendMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0); }, IDOK, kFrames,
          false},
-        {"Enter", [](HWND) { PressKey(VK_RETURN); }, IDOK, kFrames, false},
-        {"Alt+F4", [](HWND) { PressKey(VK_F4, true); }, IDCANCEL, 0, false},
+        {"Enter", [](HWND) { PressKey(::GetFocus(), VK_RETURN); }, IDOK, kFrames, false},
+        {"Alt+F4", [](HWND) { PressKey(::GetFocus(), VK_F4, true); }, IDCANCEL, 0, false},
         {"system menu Close", [](HWND box) { ::PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL, 0, false},
-        {"Escape", [](HWND) { PressKey(VK_ESCAPE); }, IDCANCEL, 0, true},
+        {"Escape", [](HWND) { PressKey(::GetFocus(), VK_ESCAPE); }, IDCANCEL, 0, true},
         {"link", [](HWND box) { ::SendMessageW(::GetDlgItem(box, IDC_HOME_PAGE_LINK), BM_CLICK, 0, 0); }, IDCANCEL,
          0, true},
     };

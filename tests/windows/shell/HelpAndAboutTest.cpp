@@ -8,15 +8,13 @@
 namespace {
 
 // A file next to the test program, worked out independently.
-std::wstring FileNextToProgram(const wchar_t* name) {
+CString FileNextToProgram(const wchar_t* name) {
     wchar_t path[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path);
     folder.erase(folder.find_last_of(L'\\') + 1);
-    return folder + name;
+    return CString(folder + name);
 }
-
-std::wstring HelpFileNextToProgram() { return FileNextToProgram(L"unitora.hlp"); }
 
 TEST_F(MainWindowTest, AboutIsReachedFromItsButtonSystemCommandsAndF10) {
     CWnd other;
@@ -29,19 +27,19 @@ TEST_F(MainWindowTest, AboutIsReachedFromItsButtonSystemCommandsAndF10) {
             }
             EXPECT_EQ(17, SeamRecorder::s_aboutCount);
             ::SetFocus(Box(0, 3));
-            PressKey(Box(0, 3), VK_F10, true);
+            PressKey(Box(0, 3), VK_F10);
         },
         [&] {
             EXPECT_EQ(18, SeamRecorder::s_aboutCount) << "F10 in a unit field";
             EXPECT_EQ(Box(0, 3), ::GetFocus());
             ::SetFocus(Item(IDC_TABS));
-            PressKey(Item(IDC_TABS), VK_F10, true);
+            PressKey(Item(IDC_TABS), VK_F10);
         },
         [&] {
             EXPECT_EQ(19, SeamRecorder::s_aboutCount) << "F10 on the main window";
             EXPECT_TRUE(SeamRecorder::s_opened.empty());
             other.CreateEx(0, nullptr, L"another window", WS_POPUP | WS_VISIBLE, CRect(0, 0, 50, 50), nullptr, 0);
-            PressKey(other.m_hWnd, VK_F10, true);
+            PressKey(other.m_hWnd, VK_F10);
         },
         [&] { EXPECT_EQ(19, SeamRecorder::s_aboutCount) << "F10 in a window that is not the main window's"; },
     });
@@ -72,7 +70,7 @@ TEST_F(MainWindowTest, HelpOpensTheFileNextToTheProgramFromButtonSystemCommandAn
         [&] {
             EXPECT_EQ(3u, SeamRecorder::s_opened.size()) << "F1 in a unit field";
             for (const CString& opened : SeamRecorder::s_opened) {
-                EXPECT_EQ(HelpFileNextToProgram(), opened.GetString());
+                EXPECT_EQ(FileNextToProgram(L"unitora.hlp"), opened);
             }
             EXPECT_EQ(0, SeamRecorder::s_aboutCount);
         },
@@ -83,21 +81,18 @@ TEST_F(MainWindowTest, HelpOpensTheFileNextToTheProgramFromButtonSystemCommandAn
 // When the shell cannot open the help file (no such file, no viewer for it:
 // a result of 32 or below), the same help opens as a web page instead.
 TEST(Help, OpensTheWebPageWhenTheShellCannotOpenTheHelpFile) {
-    const std::wstring helpFile = HelpFileNextToProgram();
-    const std::wstring webPage = FileNextToProgram(L"unitora.html");
+    const CString helpFile = FileNextToProgram(L"unitora.hlp");
+    const CString webPage = FileNextToProgram(L"unitora.html");
     struct Case {
         INT_PTR shellResult;
-        std::vector<std::wstring> opened;
+        std::vector<CString> opened;
     };
-    for (const Case& c : {Case{SE_ERR_FNF, {helpFile, webPage}}, Case{SE_ERR_NOASSOC, {helpFile, webPage}},
-                          Case{32, {helpFile, webPage}}, Case{33, {helpFile}}}) {
+    for (const Case& c : {Case{SE_ERR_FNF, {helpFile, webPage}}, Case{32, {helpFile, webPage}}, Case{33, {helpFile}}}) {
         SeamRecorder seams;
         SeamRecorder::s_shellResult = c.shellResult;
         CConverterApp app;
         app.OnCmdMsg(ID_HELP, 0);
-        std::vector<std::wstring> opened;
-        for (const CString& target : SeamRecorder::s_opened) opened.emplace_back(target.GetString());
-        EXPECT_EQ(c.opened, opened) << "shell result " << c.shellResult;
+        EXPECT_EQ(c.opened, SeamRecorder::s_opened) << "shell result " << c.shellResult;
     }
 }
 

@@ -44,11 +44,3 @@ std::vector<std::wstring> MainWindowTest::BoxTexts(int page) {
     }
     return texts;
 }
-
-void MainWindowTest::PressKey(HWND window, UINT virtualKey, bool systemKey) {
-    const UINT scanCode = ::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
-    const LPARAM down = 1 | static_cast<LPARAM>(scanCode << 16);
-    const LPARAM up = down | (1LL << 30) | (1LL << 31);
-    ::PostMessageW(window, systemKey ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, down);
-    ::PostMessageW(window, systemKey ? WM_SYSKEYUP : WM_KEYUP, virtualKey, up);
-}

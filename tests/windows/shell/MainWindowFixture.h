@@ -39,9 +39,6 @@ protected:
     // Every unit field's text on a page, in reading order.
     std::vector<std::wstring> BoxTexts(int page);
 
-    // Posts a key press (down and up) as the keyboard would.
-    void PressKey(HWND window, UINT virtualKey, bool systemKey = false);
-
     PrivateProfileRoot profile;
     SeamRecorder seams;
     CConverterApp app;

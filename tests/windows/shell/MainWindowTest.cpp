@@ -3,7 +3,6 @@
 #include "MainWindowFixture.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "Canvas.h"
 #include "PageTable.h"
@@ -126,26 +125,23 @@ TEST_F(MainWindowTest, TabKeysStepThroughTheVisibleTabsAndWrap) {
     };
     const Press presses[] = {{VK_TAB, false, 0},   {VK_NEXT, false, 9}, {VK_TAB, false, 4},
                              {VK_PRIOR, false, 9}, {VK_TAB, true, 0},   {VK_TAB, true, 4}};
-    BYTE keys[256] = {};
-    ::GetKeyboardState(keys);
     // The accelerators read the modifiers from the thread's keyboard state.
-    const auto press = [&](const Press& p) {
-        BYTE held[256];
-        std::copy(std::begin(keys), std::end(keys), std::begin(held));
-        held[VK_CONTROL] = 0x80;
-        held[VK_SHIFT] = p.shift ? 0x80 : 0;
-        ::SetKeyboardState(held);
-        PressKey(::GetFocus(), p.key);
-    };
+    BYTE keys[256] = {};
     std::vector<ModalScript::Step> steps{[&] { ::SetFocus(Box(4, 0)); }};
     for (const Press& p : presses) {
-        steps.push_back([&, p] { press(p); });
+        steps.push_back([&, p] {
+            keys[VK_CONTROL] = 0x80;
+            keys[VK_SHIFT] = p.shift ? 0x80 : 0;
+            ::SetKeyboardState(keys);
+            PressKey(::GetFocus(), p.key);
+        });
         steps.push_back([&, p] {
             EXPECT_EQ(std::vector<int>{p.page}, VisiblePages());
             EXPECT_EQ(Item(IDC_TABS), ::GetFocus());
         });
     }
     Run(std::move(steps));
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
     ::SetKeyboardState(keys);
 }
 

@@ -109,6 +109,15 @@ void CALLBACK ModalScript::OnTick(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
+void PressKey(HWND window, UINT virtualKey, bool altHeld) {
+    const bool systemKey = altHeld || virtualKey == VK_F10;
+    const LPARAM down = 1 | static_cast<LPARAM>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16 |
+                        (altHeld ? KF_ALTDOWN << 16 : 0);
+    const LPARAM up = down | static_cast<LPARAM>(KF_REPEAT | KF_UP) << 16;
+    ::PostMessageW(window, systemKey ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, down);
+    ::PostMessageW(window, systemKey ? WM_SYSKEYUP : WM_KEYUP, virtualKey, up);
+}
+
 std::vector<std::wstring> TabTextsOf(HWND tabs) {
     std::vector<std::wstring> texts;
     const int count = static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));

@@ -1,7 +1,7 @@
 // Helpers for the shell's Wine tests: a private settings store, recorders
 // for the seams (shell-open, about box), a script of steps that runs inside
-// the main window's modal loop, the texts of the tabs and the customize
-// dialog's window.
+// the main window's modal loop, key presses, the texts of the tabs and the
+// customize dialog's window.
 #pragma once
 
 #include <functional>
@@ -83,6 +83,10 @@ private:
     size_t m_next = 0;
     UINT_PTR m_timer = 0;
 };
+
+// Posts a key press (down and up) to a window as the keyboard would: F10,
+// and any key with Alt held, as a system key.
+void PressKey(HWND window, UINT virtualKey, bool altHeld = false);
 
 // The texts of a tab control's tabs, in order.
 std::vector<std::wstring> TabTextsOf(HWND tabs);
