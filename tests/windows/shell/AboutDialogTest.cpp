@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "AboutDialog.h"
-#include "CloseEffect.h"
 #include "ModulePath.h"
 #include "ResourceIds.h"
 #include "ShellTestSupport.h"
@@ -13,21 +12,16 @@
 namespace {
 
 constexpr int kFrames = 63;
-int g_frames = 0;
 
 class AboutBoxTest : public ::testing::Test {
 protected:
-    // The animation's frames are counted, not waited for.
-    AboutBoxTest() : m_previousWait(SetFrameWait([] { ++g_frames; })) { g_frames = 0; }
-    ~AboutBoxTest() override { SetFrameWait(m_previousWait); }
-
     // Runs the about box as the about command does, with these steps inside
     // it, a tick apart; returns its result.
-    INT_PTR Run(std::vector<ModalScript::Step> steps, UINT tickMilliseconds = 50) {
+    INT_PTR Run(std::vector<ModalScript::Step> steps) {
         CAboutDialog about(RGB(255, 255, 255), RGB(0, 0, 0), nullptr);
         m_about = &about;
         app.m_pMainWnd = &about;  // closed by the script after its last step
-        ModalScript script(std::move(steps), tickMilliseconds);
+        ModalScript script(std::move(steps));
         const INT_PTR result = about.DoModal();
         app.m_pMainWnd = m_about = nullptr;
         return result;
@@ -41,7 +35,6 @@ protected:
     CConverterApp app;
 
 private:
-    FrameWait m_previousWait;
     CAboutDialog* m_about = nullptr;
 };
 
@@ -117,10 +110,10 @@ TEST_F(AboutBoxTest, OkPlaysTheAnimationAndEndsTheBoxAltF4AndCloseEndItAtOnceEsc
          0, true},
     };
     for (const Way& way : ways) {
-        g_frames = 0;
+        SeamRecorder::s_frames = 0;
         bool openAfterwards = false;
         EXPECT_EQ(way.result, Run({[&] { way.act(Box()); }, [&] { openAfterwards = IsOpen(); }})) << way.what;
-        EXPECT_EQ(way.frames, g_frames) << way.what;
+        EXPECT_EQ(way.frames, SeamRecorder::s_frames) << way.what;
         EXPECT_EQ(way.staysOpen, openAfterwards) << way.what;
     }
     // The link, and nothing else, opened the home page through the shell.

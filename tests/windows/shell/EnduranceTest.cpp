@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "AboutDialog.h"
-#include "CloseEffect.h"
 #include "CustomizeDialog.h"
 #include "PageDialogs.h"
 #include "ProcessResources.h"
@@ -25,30 +24,19 @@ constexpr std::size_t kMemoryNoise = 512 * 1024;
 // The first round opens every page once, and each dialog both ways.
 constexpr int kWarmUpRuns = unitora::kPageCount;
 
-class EnduranceTest : public ::testing::Test {
-protected:
-    EnduranceTest() : m_previousWait(SetFrameWait([] {})) {
-        app.BuildDefaultTabs();
-        app.m_tabOrder = app.m_defaultTabs;
-    }
-    ~EnduranceTest() override { SetFrameWait(m_previousWait); }
+// Runs a modal dialog with one step inside it, the way the main window
+// runs it.
+INT_PTR RunModal(CDialog& dialog, ModalScript::Step step) {
+    ModalScript script({std::move(step)}, 10);
+    return dialog.DoModal();
+}
 
-    // Runs a modal dialog with one step inside it, the way the main window
-    // runs it; the script closes it if the step did not.
-    static INT_PTR RunModal(CDialog& dialog, ModalScript::Step step) {
-        ModalScript script({std::move(step)}, 10);
-        return dialog.DoModal();
-    }
-
+TEST(EnduranceTest, OpeningAndClosingTwoHundredTimesLeavesNothingBehind) {
     PrivateProfileRoot profile;
-    SeamRecorder seams;
+    SeamRecorder seams;  // the closing animation does not wait between its frames
     CConverterApp app;
-
-private:
-    FrameWait m_previousWait;
-};
-
-TEST_F(EnduranceTest, OpeningAndClosingTwoHundredTimesLeavesNothingBehind) {
+    app.BuildDefaultTabs();
+    app.m_tabOrder = app.m_defaultTabs;
     CWnd host;  // stands in for the main window, with the tooltips its pages share
     ASSERT_TRUE(host.CreateEx(0, nullptr, L"host", WS_POPUP, CRect(0, 0, 700, 400), nullptr, 0));
     ASSERT_TRUE(host.EnableToolTips());

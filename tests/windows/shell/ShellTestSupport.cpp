@@ -11,6 +11,7 @@ INT_PTR RecordOpened(const CString& target) {
     return SeamRecorder::s_shellResult;
 }
 void RecordAbout() { ++SeamRecorder::s_aboutCount; }
+void CountFrame() { ++SeamRecorder::s_frames; }
 
 }  // namespace
 
@@ -71,17 +72,22 @@ int PrivateProfileRoot::ValueCount(const CWinApp& app) const {
 std::vector<CString> SeamRecorder::s_opened;
 INT_PTR SeamRecorder::s_shellResult = 0;
 int SeamRecorder::s_aboutCount = 0;
+int SeamRecorder::s_frames = 0;
 
 SeamRecorder::SeamRecorder()
-    : m_previousOpener(SetShellOpener(RecordOpened)), m_previousAbout(SetAboutBoxOpener(RecordAbout)) {
+    : m_previousOpener(SetShellOpener(RecordOpened)),
+      m_previousAbout(SetAboutBoxOpener(RecordAbout)),
+      m_previousFrameWait(SetFrameWait(CountFrame)) {
     s_opened.clear();
     s_shellResult = kShellOpened;
     s_aboutCount = 0;
+    s_frames = 0;
 }
 
 SeamRecorder::~SeamRecorder() {
     SetShellOpener(m_previousOpener);
     SetAboutBoxOpener(m_previousAbout);
+    SetFrameWait(m_previousFrameWait);
 }
 
 ModalScript::ModalScript(std::vector<Step> steps, UINT tickMilliseconds) : m_steps(std::move(steps)) {

@@ -1,5 +1,5 @@
 // Helpers for the shell's Wine tests: a private settings store, recorders
-// for the seams (shell-open, about box), a script of steps that runs inside
+// for the seams (shell-open, about box, animation frames), a script of steps that runs inside
 // the main window's modal loop, key presses, the texts of the tabs and the
 // customize dialog's window.
 #pragma once
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "AboutBox.h"
+#include "CloseEffect.h"
 #include "ConverterApp.h"
 #include "ShellOpen.h"
 #include "TestSupport.h"
@@ -40,7 +41,8 @@ private:
 };
 
 // Records what the program would shell-open, answering with s_shellResult,
-// and counts the about commands, for as long as it lives.
+// and counts the about commands and the closing animation's frames (which
+// it does not wait for), for as long as it lives.
 class SeamRecorder {
 public:
     SeamRecorder();
@@ -54,10 +56,12 @@ public:
     static std::vector<CString> s_opened;
     static INT_PTR s_shellResult;  // kShellOpened unless a test says otherwise
     static int s_aboutCount;
+    static int s_frames;
 
 private:
     ShellOpener m_previousOpener;
     AboutBoxOpener m_previousAbout;
+    FrameWait m_previousFrameWait;
 };
 
 // Runs steps one after another inside whatever modal loop is running, a
