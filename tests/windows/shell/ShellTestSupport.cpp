@@ -1,6 +1,7 @@
 #include "ShellTestSupport.h"
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -123,6 +124,8 @@ void PressKey(HWND window, UINT virtualKey, bool altHeld) {
     ::PostMessageW(window, systemKey ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, down);
     ::PostMessageW(window, systemKey ? WM_SYSKEYUP : WM_KEYUP, virtualKey, up);
 }
+
+void PrintTo(const CString& text, std::ostream* out) { *out << ::testing::PrintToString(std::wstring(text.View())); }
 
 std::vector<std::wstring> TabTextsOf(HWND tabs) {
     std::vector<std::wstring> texts;

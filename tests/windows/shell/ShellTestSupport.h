@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,9 @@ private:
 // Posts a key press (down and up) to a window as the keyboard would: F10,
 // and any key with Alt held, as a system key.
 void PressKey(HWND window, UINT virtualKey, bool altHeld = false);
+
+// How a failed check shows a CString: as its text.
+void PrintTo(const CString& text, std::ostream* out);
 
 // The texts of a tab control's tabs, in order.
 std::vector<std::wstring> TabTextsOf(HWND tabs);
