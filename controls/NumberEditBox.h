@@ -1,17 +1,28 @@
 // Edit boxes that let only the characters of a number through from the
 // keyboard. Only typed characters (WM_CHAR) are filtered: pasted text, the
-// edit control's own clipboard keys and context menu, and text set by the
-// program reach the box unchanged. Whether a text is a number is decided
-// elsewhere; a box never parses, beeps or reformats.
+// edit control's context menu and text set by the program reach the box
+// unchanged. Whether a text is a number is decided elsewhere; a box never
+// parses, beeps or reformats.
+//
+// The characters a Japanese keyboard types for the keys of a number with the
+// input method on (full-width digits, minus and point, the prolonged sound
+// mark on the minus key) go in as their ASCII counterparts, and the input
+// method is switched off in the box so that digits need no composition. The
+// edit control's own commands (Ctrl+A, C, X, V and Z, which arrive as
+// control characters) reach it as in any other text box.
 #pragma once
 
 #include "Framework.h"
 
-// Backspace, tab and the digits; everything else is dropped silently, among
-// it the Ctrl+C/V/X/Z characters, so those keys do nothing in the box.
+// Backspace, tab and the digits; every other character is dropped silently.
 class CNumberEditBox : public CEdit {
 protected:
+    void PreSubclassWindow() override;
     void OnChar(UINT ch, UINT repeatCount, UINT flags);
+
+    // Hands the typed character to the edit control as `key`, which is the
+    // character itself or its ASCII counterpart.
+    void PassKey(wchar_t key, UINT repeatCount, UINT flags);
 
     DECLARE_MESSAGE_MAP()
 };

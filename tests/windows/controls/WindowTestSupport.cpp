@@ -16,6 +16,18 @@ void PutOnClipboard(const wchar_t* text) {
     ::CloseClipboard();
 }
 
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (::OpenClipboard(nullptr)) {
+        if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(::GlobalLock(data));
+            ::GlobalUnlock(data);
+        }
+        ::CloseClipboard();
+    }
+    return text;
+}
+
 BEGIN_MESSAGE_MAP(CHostWindow, CWnd)
     ON_MESSAGE(WM_NCLBUTTONDOWN, OnNcLButtonDown)
 END_MESSAGE_MAP()

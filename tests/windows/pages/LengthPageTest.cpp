@@ -1,7 +1,8 @@
 // A quantity page as a real child window (the length page): keystrokes
-// running the conversion cycle, rejected texts, the prompt path, quiet
-// write-out, the notification lockout, and the page's shared dialog
-// behaviour (Enter and Escape, dragging, tooltips, hiding).
+// running the conversion cycle, the clipboard keys and the full-width number
+// keys, rejected texts, the prompt path, quiet write-out, the notification
+// lockout, and the page's shared dialog behaviour (Enter and Escape,
+// dragging, tooltips, hiding).
 #include "LengthAreaVolume.h"
 #include "PageDialogs.h"
 #include "PageTestSupport.h"
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include <imm.h>
 
 namespace {
 
@@ -53,6 +56,48 @@ TEST_F(LengthPageTest, AKeystrokeConvertsAndRewritesEveryBoxTheTypedOneToo) {
     ReplaceWith(kKm, L"1.5", {L"1", L"1.", L"1.5"});
     EXPECT_EQ(L"1500", TextOf(Box(kM)));
     ExpectSameTexts(m_page.m_hWnd, m_model);
+}
+
+// The edit control's own commands and the characters a Japanese keyboard
+// types for the number keys, each from "123" with a given selection and "9"
+// on the clipboard; the page converts whatever the box then holds.
+TEST_F(LengthPageTest, ClipboardKeysAndFullWidthNumberKeysReachTheBox) {
+    struct Case {
+        std::wstring_view keys;
+        DWORD selStart, selEnd;
+        std::wstring_view text, clipboard;
+    };
+    const Case cases[] = {
+        {L"\x01\x03", 1, 2, L"123", L"123"},     // Ctrl+A, Ctrl+C
+        {L"\x03", 1, 2, L"123", L"2"},           // Ctrl+C
+        {L"\x18", 1, 2, L"13", L"2"},            // Ctrl+X
+        {L"\x16", 1, 2, L"193", L"9"},           // Ctrl+V
+        {L"5\x1A", 1, 2, L"123", L"9"},          // typing, then Ctrl+Z
+        {L"\xFF14\xFF15", 1, 2, L"1453", L"9"},  // ４５
+        {L"\xFF0D", 0, 0, L"-123", L"9"},        // －
+        {L"\x2212", 0, 1, L"-23", L"9"},         // −
+        {L"\x30FC", 0, 0, L"-123", L"9"},        // ー
+        {L"\xFF0E\xFF15", 3, 3, L"123.5", L"9"}, // ．５
+        {L"a\xFF41", 1, 2, L"123", L"9"},        // letters are dropped
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "keys " << static_cast<unsigned>(c.keys[0]));
+        PutOnClipboard(L"9");
+        ::SetWindowTextW(Box(kKm), L"123");
+        m_model.boxes.Type(kKm, L"123");
+        ::SendMessageW(Box(kKm), EM_SETSEL, c.selStart, c.selEnd);
+        TypeInto(kKm, c.keys, {c.text});
+        EXPECT_EQ(c.text, TextOf(Box(kKm)));
+        EXPECT_EQ(c.clipboard, ClipboardText());
+        ExpectSameTexts(m_page.m_hWnd, m_model);
+    }
+}
+
+// Digits typed with the input method on go straight into a box.
+TEST_F(LengthPageTest, NumberBoxesHaveNoInputMethod) {
+    for (const auto& field : unitora::kLengthPage.fields) {
+        EXPECT_EQ(nullptr, ::ImmGetContext(Box(field.id))) << field.id;
+    }
 }
 
 TEST_F(LengthPageTest, ARejectedTextChangesNoBox) {
