@@ -56,21 +56,28 @@ std::vector<int> ShareLabelRoom(const std::vector<int>& oneLine, const std::vect
 
 }  // namespace
 
-PageGrid LayOutPageGrid(const PageRecord& record, std::span<const LabelWidths> labels, BoxWidths boxes) {
-    assert(labels.size() == record.fields.size() && "one label width per field");
+PageGrid LayOutPageGrid(const PageRecord& record, const LabelWidths& labels, BoxWidths boxes) {
+    assert(labels.oneLine.size() == record.fields.size() && "one label width per field");
     int columns = 0;
     for (const UnitField& field : record.fields) columns = std::max(columns, field.column);
+    const auto columnOf = [&](size_t field) { return static_cast<size_t>(record.fields[field].column - 1); };
 
     std::vector<int> oneLine(static_cast<size_t>(columns));
-    std::vector<int> twoLines(static_cast<size_t>(columns));
     for (size_t i = 0; i < record.fields.size(); ++i) {
-        const size_t c = static_cast<size_t>(record.fields[i].column - 1);
-        oneLine[c] = std::max(oneLine[c], labels[i].oneLine);
-        twoLines[c] = std::max(twoLines[c], labels[i].twoLines);
+        oneLine[columnOf(i)] = std::max(oneLine[columnOf(i)], labels.oneLine[i]);
     }
-    const int labelRoom = kPageWidth - kLeftMargin - kRightMargin - (columns - 1) * kColumnGap -
-                          columns * (boxes.singleNumber + kLabelGap);
-    const std::vector<int> labelWidth = ShareLabelRoom(oneLine, twoLines, std::max(labelRoom, 0));
+    const int labelRoom = std::max(kPageWidth - kLeftMargin - kRightMargin - (columns - 1) * kColumnGap -
+                                       columns * (boxes.singleNumber + kLabelGap),
+                                   0);
+    std::vector<int> fieldTwoLines(labels.oneLine.begin(), labels.oneLine.end());
+    std::vector<int> twoLines(static_cast<size_t>(columns));
+    if (Sum(oneLine) > labelRoom) {
+        for (size_t i = 0; i < record.fields.size(); ++i) {
+            fieldTwoLines[i] = labels.twoLines(i);
+            twoLines[columnOf(i)] = std::max(twoLines[columnOf(i)], fieldTwoLines[i]);
+        }
+    }
+    const std::vector<int> labelWidth = ShareLabelRoom(oneLine, twoLines, labelRoom);
 
     // What the labels leave over widens the boxes of a double-precision page,
     // evenly, up to what a double's display needs.
@@ -88,16 +95,16 @@ PageGrid LayOutPageGrid(const PageRecord& record, std::span<const LabelWidths> l
     PageGrid grid;
     for (size_t i = 0; i < record.fields.size(); ++i) {
         const UnitField& field = record.fields[i];
-        const size_t c = static_cast<size_t>(field.column - 1);
+        const size_t c = columnOf(i);
         const int top = RowTop(field.row);
         const int width = labelWidth[c];
-        const int lines = labels[i].oneLine <= width ? 1 : 2;
+        const int lines = labels.oneLine[i] <= width ? 1 : 2;
         const int labelHeight = lines * kLineHeight;
         grid.fields.push_back({.box = {columnLeft[c], top, box, kBoxHeight},
                                .label = {columnLeft[c] + box + kLabelGap, top + (kBoxHeight - labelHeight) / 2, width,
                                          labelHeight},
                                .lines = lines,
-                               .cut = lines == 2 && labels[i].twoLines > width});
+                               .cut = lines == 2 && fieldTwoLines[i] > width});
     }
     for (const GroupFrame& frame : record.frames) {
         const size_t c = static_cast<size_t>(frame.column - 1);

@@ -12,6 +12,8 @@
 // Portable: the widths come from whoever measures the font.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -26,10 +28,13 @@ inline constexpr int kPageHeight = 156;
 // A line of the page font is 8 vertical dialog units, by their definition.
 inline constexpr int kLineHeight = 8;
 
-// What a label needs across, in dialog units.
+// What the labels need across, in dialog units: each field's label on one
+// line and, asked for only on a page where not every label can have one
+// line, the narrowest width that holds a field's label on two lines (at most
+// its one-line width).
 struct LabelWidths {
-    int oneLine;   // to stand on one line
-    int twoLines;  // the narrowest width that holds it on two lines (at most oneLine)
+    std::span<const int> oneLine;  // per field, in the record's reading order
+    std::function<int(size_t field)> twoLines;
 };
 
 // What a box needs across, in dialog units, to show a whole number.
@@ -54,7 +59,6 @@ struct PageGrid {
     std::vector<GridRect> frames;     // in the record's frame order
 };
 
-// labels: one per field of the record, in its reading order.
-PageGrid LayOutPageGrid(const PageRecord& record, std::span<const LabelWidths> labels, BoxWidths boxes);
+PageGrid LayOutPageGrid(const PageRecord& record, const LabelWidths& labels, BoxWidths boxes);
 
 }  // namespace unitora

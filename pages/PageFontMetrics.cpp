@@ -3,7 +3,6 @@
 #include <climits>
 #include <memory>
 
-#include "DeviceContext.h"
 #include "PageTemplate.h"
 
 namespace {
@@ -16,29 +15,6 @@ constexpr int kCaretRoom = 2;  // pixels right of the text, for the caret
 
 // A static text control with SS_LEFT draws its text with these flags.
 constexpr UINT kLabelFormat = DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK;
-
-// A context compatible with the screen, with the font selected while it lives.
-class CMeasuringDC : public CDC {
-public:
-    explicit CMeasuringDC(const CFont& font) {
-        CreateCompatibleDC(nullptr);
-        m_hPrevious = SelectObject(font);
-    }
-    ~CMeasuringDC() override { SelectObject(m_hPrevious); }
-
-private:
-    HGDIOBJ m_hPrevious;
-};
-
-// Width and height in pixels of text drawn as a label no wider than maxWidth.
-SIZE DrawnSize(CDC& dc, const wchar_t* text, int maxWidth) {
-    if (*text == L'\0') {
-        return {0, 0};
-    }
-    RECT rect{0, 0, maxWidth, 0};
-    ::DrawTextW(dc, text, -1, &rect, kLabelFormat | DT_CALCRECT);
-    return {rect.right, rect.bottom};
-}
 
 }  // namespace
 
@@ -73,34 +49,46 @@ CPageFontMetrics::CPageFontMetrics(HWND parent, UINT dpi) : m_nDpi(dpi) {
     const int aroundText = (window.right - window.left) - client.right + LOWORD(margins) + HIWORD(margins) + kCaretRoom;
     ::DestroyWindow(page);
 
-    CMeasuringDC dc(m_font);
-    m_boxes = {DialogUnitsAcross(DrawnSize(dc, kLongestSingle, SHRT_MAX).cx + aroundText),
-               DialogUnitsAcross(DrawnSize(dc, kLongestDouble, SHRT_MAX).cx + aroundText)};
+    m_dc.Select(m_font);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(m_dc, &metrics);
+    m_nTextHeight = metrics.tmHeight;
+    m_boxes = {DialogUnitsAcross(DrawnSize(kLongestSingle, SHRT_MAX).cx + aroundText),
+               DialogUnitsAcross(DrawnSize(kLongestDouble, SHRT_MAX).cx + aroundText)};
 }
 
-// A label's width on one line, and the narrowest width at which it wraps
-// onto two lines, found by halving between half of that and all of it. A
-// word that cannot be broken widens what is drawn beyond the width asked
-// for: then that width is too narrow.
-std::vector<unitora::LabelWidths> CPageFontMetrics::LabelWidthsOf(const unitora::PageRecord& record) const {
-    CMeasuringDC dc(m_font);
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    const LONG twoLines = 2 * metrics.tmHeight;
-
-    std::vector<unitora::LabelWidths> widths;
+std::vector<int> CPageFontMetrics::OneLineWidths(const unitora::PageRecord& record) const {
+    std::vector<int> widths;
     for (const unitora::UnitField& field : record.fields) {
-        const int oneLine = DrawnSize(dc, field.label, SHRT_MAX).cx;
-        int tooNarrow = oneLine / 2 - 1;
-        int wideEnough = oneLine;
-        while (wideEnough - tooNarrow > 1) {
-            const int width = (tooNarrow + wideEnough) / 2;
-            const SIZE drawn = DrawnSize(dc, field.label, width);
-            (drawn.cx <= width && drawn.cy <= twoLines ? wideEnough : tooNarrow) = width;
-        }
-        widths.push_back({DialogUnitsAcross(oneLine), DialogUnitsAcross(wideEnough)});
+        widths.push_back(DialogUnitsAcross(DrawnSize(field.label, SHRT_MAX).cx));
     }
     return widths;
+}
+
+// The narrowest width at which a label wraps onto two lines, found by
+// halving between half its one-line width and all of it. A word that cannot
+// be broken widens what is drawn beyond the width asked for: then that width
+// is too narrow.
+int CPageFontMetrics::TwoLineWidth(const wchar_t* label) const {
+    const int oneLine = DrawnSize(label, SHRT_MAX).cx;
+    int tooNarrow = oneLine / 2 - 1;
+    int wideEnough = oneLine;
+    while (wideEnough - tooNarrow > 1) {
+        const int width = (tooNarrow + wideEnough) / 2;
+        const SIZE drawn = DrawnSize(label, width);
+        (drawn.cx <= width && drawn.cy <= 2 * m_nTextHeight ? wideEnough : tooNarrow) = width;
+    }
+    return DialogUnitsAcross(wideEnough);
+}
+
+// Width and height in pixels of text drawn as a label no wider than maxWidth.
+SIZE CPageFontMetrics::DrawnSize(const wchar_t* text, int maxWidth) const {
+    if (*text == L'\0') {
+        return {0, 0};
+    }
+    RECT rect{0, 0, maxWidth, 0};
+    ::DrawTextW(m_dc, text, -1, &rect, kLabelFormat | DT_CALCRECT);
+    return {rect.right, rect.bottom};
 }
 
 // The fewest dialog units that the dialog manager turns into at least this
@@ -111,4 +99,12 @@ int CPageFontMetrics::DialogUnitsAcross(int pixels) const {
         --units;
     }
     return units;
+}
+
+void CMeasuringDC::Select(const CFont& font) { m_hPrevious = SelectObject(font); }
+
+CMeasuringDC::~CMeasuringDC() {
+    if (m_hPrevious != nullptr) {
+        SelectObject(m_hPrevious);
+    }
 }

@@ -13,8 +13,20 @@
 
 #include <vector>
 
+#include "DeviceContext.h"
 #include "GdiObjects.h"
 #include "PageGrid.h"
+
+// A context compatible with the screen, with a font selected while it lives.
+class CMeasuringDC : public CDC {
+public:
+    CMeasuringDC() { CreateCompatibleDC(nullptr); }
+    ~CMeasuringDC() override;
+    void Select(const CFont& font);
+
+private:
+    HGDIOBJ m_hPrevious = nullptr;
+};
 
 class CPageFontMetrics {
 public:
@@ -23,16 +35,20 @@ public:
     static const CPageFontMetrics& For(HWND parent);
 
     // One per field of the record, in its reading order.
-    std::vector<unitora::LabelWidths> LabelWidthsOf(const unitora::PageRecord& record) const;
+    std::vector<int> OneLineWidths(const unitora::PageRecord& record) const;
+    int TwoLineWidth(const wchar_t* label) const;
     unitora::BoxWidths Boxes() const noexcept { return m_boxes; }
 
 private:
     CPageFontMetrics(HWND parent, UINT dpi);
 
+    SIZE DrawnSize(const wchar_t* text, int maxWidth) const;
     int DialogUnitsAcross(int pixels) const;
 
     UINT m_nDpi;
     CFont m_font;
+    CMeasuringDC m_dc;  // with m_font selected
+    int m_nTextHeight = 0;
     int m_nBaseUnitX = 4;
     unitora::BoxWidths m_boxes{};
 };

@@ -51,7 +51,9 @@ BOOL CQuantityDialog::CreateFromTemplate() {
     }
     const unitora::PageRecord& record = m_page.Record();
     const CPageFontMetrics& font = CPageFontMetrics::For(parent->m_hWnd);
-    const unitora::PageGrid grid = unitora::LayOutPageGrid(record, font.LabelWidthsOf(record), font.Boxes());
+    const std::vector<int> oneLine = font.OneLineWidths(record);
+    const unitora::PageGrid grid = unitora::LayOutPageGrid(
+        record, {oneLine, [&](size_t field) { return font.TwoLineWidth(record.fields[field].label); }}, font.Boxes());
     if (!CreateIndirect(unitora::WritePageTemplate(record, grid).Get(), parent)) {
         return FALSE;
     }
