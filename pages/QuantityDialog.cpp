@@ -1,7 +1,10 @@
 #include "QuantityDialog.h"
 
 #include "MemoryBoxes.h"
+#include "PageFontMetrics.h"
 #include "PageTemplate.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -31,21 +34,58 @@ private:
 
 // Every EN_CHANGE comes here; OnBoxChanged keeps those of the unit fields.
 BEGIN_MESSAGE_MAP(CQuantityDialog, CBaseDialog)
+    ON_WM_SHOWWINDOW()
     ON_CONTROL_RANGE(EN_CHANGE, 0, 0xFFFF, OnBoxChanged)
 END_MESSAGE_MAP()
 
 CQuantityDialog::CQuantityDialog(const unitora::PageRecord& record, CWnd* pParent)
     : CBaseDialog(record.templateId, pParent, TRUE, TRUE), m_page(record) {}
 
+// The page is laid out for the font and DPI of the window it is made in.
 // The page's template number becomes its window's control ID, so that the
 // main window (and anyone looking at its children) can tell the pages apart.
 BOOL CQuantityDialog::CreateFromTemplate() {
-    const unitora::PageTemplate layout(m_page.Record());
-    if (!CreateIndirect(layout.Get(), m_pOwnerWnd)) {
+    CWnd* parent = m_pOwnerWnd != nullptr ? m_pOwnerWnd : AfxGetMainWnd();
+    if (parent == nullptr) {
         return FALSE;
     }
-    ::SetWindowLongPtrW(m_hWnd, GWLP_ID, static_cast<LONG_PTR>(m_page.Record().templateId));
+    const unitora::PageRecord& record = m_page.Record();
+    const CPageFontMetrics& font = CPageFontMetrics::For(parent->m_hWnd);
+    const std::vector<int> oneLine = font.OneLineWidths(record);
+    const unitora::PageGrid grid = unitora::LayOutPageGrid(
+        record, {oneLine, [&](size_t field) { return font.TwoLineWidth(record.fields[field].label); }}, font.Boxes());
+    if (!CreateIndirect(unitora::WritePageTemplate(record, grid).Get(), parent)) {
+        return FALSE;
+    }
+    ::SetWindowLongPtrW(m_hWnd, GWLP_ID, static_cast<LONG_PTR>(record.templateId));
+    for (size_t i = 0; i < grid.fields.size(); ++i) {
+        if (grid.fields[i].cut) {
+            m_cutLabelFields.push_back(record.fields[i].id);
+        }
+    }
     return TRUE;
+}
+
+// A label cut for want of room shows whole in the page's tooltip, over the
+// label's place. The tooltip comes with the page's first showing.
+void CQuantityDialog::OnShowWindow(BOOL show, UINT status) {
+    CBaseDialog::OnShowWindow(show, status);
+    const HWND toolTip = GetToolTipWindow();
+    if (toolTip == nullptr) {
+        return;
+    }
+    for (int id : m_cutLabelFields) {
+        const HWND label = ::GetWindow(GetDlgItem(id)->m_hWnd, GW_HWNDPREV);
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = m_hWnd;
+        tool.uId = reinterpret_cast<UINT_PTR>(label);
+        ::GetWindowRect(label, &tool.rect);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&tool.rect), 2);
+        tool.lpszText = const_cast<wchar_t*>(m_page.Record().fields[m_page.Record().FieldIndex(id)].label);
+        ::SendMessageW(toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    m_cutLabelFields.clear();
 }
 
 // The initial display (write-out of the construction values, their

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "BaseDialog.h"
 #include "NumberEditBox.h"
@@ -30,6 +31,7 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
 
+    void OnShowWindow(BOOL show, UINT status);
     void OnBoxChanged(UINT id);
 
     DECLARE_MESSAGE_MAP()
@@ -42,4 +44,6 @@ private:
     unitora::QuantityPage m_page;
     // One per unit field, in the record's reading order.
     std::array<CNumberDoubleEditBox, unitora::kMaxFields> m_boxes;
+    // Fields whose label is cut, until the page's tooltip shows them whole.
+    std::vector<int> m_cutLabelFields;
 };

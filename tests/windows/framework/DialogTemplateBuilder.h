@@ -1,9 +1,9 @@
-// Dialog templates built in memory, so that the tests need no resources.
+// Dialog templates built in memory, so that the tests need no resources: a
+// shorthand for the framework's template writer with the tests' usual
+// control styles.
 #pragma once
 
-#include <windows.h>
-
-#include <vector>
+#include "DialogTemplate.h"
 
 class DialogTemplateBuilder {
 public:
@@ -14,16 +14,8 @@ public:
                                      DWORD style = BS_PUSHBUTTON);
     DialogTemplateBuilder& AddStatic(WORD id, const wchar_t* text, short x, short y, short width, short height);
 
-    LPCDLGTEMPLATEW Get() const noexcept { return reinterpret_cast<LPCDLGTEMPLATEW>(m_words.data()); }
+    LPCDLGTEMPLATEW Get() const noexcept { return m_writer.Get(); }
 
 private:
-    enum : WORD { kButtonAtom = 0x0080, kEditAtom = 0x0081, kStaticAtom = 0x0082 };
-
-    void AddItem(WORD classAtom, WORD id, const wchar_t* text, DWORD style, short x, short y, short width,
-                 short height);
-    void AppendDword(DWORD value);
-    void AppendText(const wchar_t* text);
-    void AlignToDword();
-
-    std::vector<WORD> m_words;
+    unitora::framework::DialogTemplateWriter m_writer;
 };

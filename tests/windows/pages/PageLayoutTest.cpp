@@ -1,6 +1,7 @@
 // Every page's window as its record describes it: a captionless child in
-// the page font, one edit box per unit field in focus order with its label
-// to its right, the data-size page's captioned frames, and nothing else.
+// the page font, one edit box per unit field in focus order, each made just
+// after its label (which stands to its right), the data-size page's
+// captioned frames, and nothing else.
 #include "DataSize.h"
 #include "PageDialogs.h"
 #include "PageTable.h"
@@ -90,14 +91,14 @@ void CheckField(const unitora::UnitField& field, HWND edit, HWND label, HWND pag
     EXPECT_TRUE(labelMiddle > editRect.top && labelMiddle < editRect.bottom);
 }
 
-// Frames first, then each field's edit box and label in focus order.
+// Frames first, then each field's label and edit box in focus order.
 void CheckControls(const unitora::PageRecord& record, HWND page) {
     const std::vector<HWND> children = ChildrenOf(page);
     const std::vector<int> focusOrder = FocusOrder(record);
     const size_t frameCount = record.frames.size();
     ASSERT_EQ(frameCount + 2 * focusOrder.size(), children.size());
     for (size_t i = 0; i < focusOrder.size(); ++i) {
-        CheckField(FieldOf(record, focusOrder[i]), children[frameCount + 2 * i], children[frameCount + 2 * i + 1],
+        CheckField(FieldOf(record, focusOrder[i]), children[frameCount + 2 * i + 1], children[frameCount + 2 * i],
                    page);
     }
     for (size_t i = 0; i < frameCount; ++i) {
