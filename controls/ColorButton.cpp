@@ -3,8 +3,6 @@
 BEGIN_MESSAGE_MAP(CColorButton, CLinkButton)
 END_MESSAGE_MAP()
 
-CColorButton::CColorButton(FrameStyle frameStyle) : m_nFrameStyle(frameStyle) {}
-
 CColorButton::CColorButton(const ButtonColours& colours, FrameStyle frameStyle)
     : CLinkButton(colours), m_nFrameStyle(frameStyle) {}
 

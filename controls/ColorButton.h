@@ -11,8 +11,6 @@ public:
     // otherwise), only under the mouse, or only while pressed.
     enum FrameStyle { kFrame3D = 0, kFrameFlat = 1, kFramePressedOnly = 2 };
 
-    // System colours.
-    explicit CColorButton(FrameStyle frameStyle);
     CColorButton(const ButtonColours& colours, FrameStyle frameStyle);
 
     void DrawItem(LPDRAWITEMSTRUCT drawItem) override;

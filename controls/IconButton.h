@@ -3,10 +3,9 @@
 // The button loads its icons from the application's resources at the size
 // for its window's DPI (32 pixels at 96 DPI, 48 at 144, 64 at 192) when it
 // is attached, and again when the DPI changes; it owns the loaded icons and
-// destroys them. Icon and caption sit side by side and never overlap: the
-// icon moves towards the left edge, and the caption's room shrinks no
-// further than that, where the caption is long; a caption that still does
-// not fit ends in an ellipsis.
+// destroys them. Icon and caption sit side by side and never overlap: where
+// a long caption needs the room, the icon moves towards the left edge; a
+// caption that still does not fit ends in an ellipsis.
 #pragma once
 
 #include "ColorButton.h"

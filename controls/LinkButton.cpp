@@ -7,8 +7,6 @@ BEGIN_MESSAGE_MAP(CLinkButton, CButton)
     ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 END_MESSAGE_MAP()
 
-CLinkButton::CLinkButton() : CLinkButton(SystemColours()) {}
-
 CLinkButton::CLinkButton(const ButtonColours& colours)
     : m_crText(colours.text),
       m_crBackground(colours.background),

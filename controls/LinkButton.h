@@ -18,14 +18,13 @@ struct ButtonColours {
 
 class CLinkButton : public CButton {
 public:
-    // System colours: button text on button face, grey text when disabled.
-    CLinkButton();
     explicit CLinkButton(const ButtonColours& colours);
 
     void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
 
     static constexpr COLORREF kDefaultHover = RGB(255, 0, 255);
-    // The system's button colours, read now, with the default hover colour.
+    // The system's button colours, read now (button text on button face,
+    // grey text when disabled), with the default hover colour.
     static ButtonColours SystemColours();
 
 protected:
