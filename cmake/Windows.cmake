@@ -56,3 +56,9 @@ include(cmake/Package.cmake)
 add_executable(minimal-dialog WIN32 tests/bench/MinimalDialog.cpp tests/bench/MinimalDialog.rc)
 target_link_options(minimal-dialog PRIVATE -municode)
 set_target_properties(minimal-dialog PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The screenshot mode's remote control (scripts/run.sh), built beside the program.
+add_executable(unitora-remote tools/unitora-remote.cpp)
+target_include_directories(unitora-remote PRIVATE resources)
+target_link_libraries(unitora-remote PRIVATE unitora_catalogue user32 shell32)
+set_target_properties(unitora-remote PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

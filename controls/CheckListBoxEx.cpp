@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "Dpi.h"
+
 namespace {
 
 constexpr COLORREF kSelectedRow = RGB(0, 255, 0);
@@ -11,16 +13,17 @@ constexpr COLORREF kOddRow = RGB(255, 255, 255);
 constexpr COLORREF kText = RGB(0, 0, 0);
 
 // Bands of the row colour across the top and the bottom of a row, over the
-// check box cell too.
+// check box cell too, at 96 DPI.
 constexpr int kTopBand = 4;
 constexpr int kBottomBand = 3;
-// The title tip starts this far left of the mouse.
+// The title tip starts this far left of the mouse, at 96 DPI.
 constexpr int kTipOffset = 30;
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CCheckListBoxEx, CCheckListBox)
     ON_WM_MOUSEMOVE()
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CCheckListBoxEx::CCheckListBoxEx() { m_titleTip.Create(this); }
@@ -65,25 +68,58 @@ void CCheckListBoxEx::UpdateHorizontalExtent() {
     SetHorizontalExtent(widest + 5);
 }
 
+// In the font the list draws with (the stock font until the list has its own).
 int CCheckListBoxEx::TextWidth(LPCWSTR text) {
     CClientDC dc(this);
-    CScopedSelect font(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    CScopedSelect font(dc, m_font.m_hObject != nullptr ? m_font.m_hObject : ::GetStockObject(DEFAULT_GUI_FONT));
     return static_cast<int>(dc.GetTextExtent(text, static_cast<int>(std::wcslen(text))).cx);
 }
 
 int CCheckListBoxEx::CalcMinimumItemHeight() {
+    const UINT dpi = ::GetDpiForWindow(m_hWnd);
     return std::max(CCheckListBox::CalcMinimumItemHeight(),
-                    static_cast<int>(GetCheckImageSize().cy) + kTopBand + kBottomBand);
+                    static_cast<int>(GetCheckImageSize().cy) + ScaleForDpi(kTopBand, dpi) +
+                        ScaleForDpi(kBottomBand, dpi));
 }
 
 // The font is set before the check list fits its rows, so that they fit it.
 void CCheckListBoxEx::PreSubclassWindow() {
-    LOGFONTW logFont{};
-    if (CGdiObject::FromHandle(::GetStockObject(DEFAULT_GUI_FONT))->GetObject(sizeof(logFont), &logFont) != 0 &&
-        m_font.CreateFontIndirect(&logFont)) {
-        SetFont(m_font, TRUE);
-    }
+    UseFontForDpi();
     CCheckListBox::PreSubclassWindow();
+}
+
+// The stock font is made for the system's DPI; a list on a monitor of
+// another DPI gets a copy scaled to its own. The list takes the new font
+// before the old one is deleted.
+void CCheckListBoxEx::UseFontForDpi() {
+    LOGFONTW logFont{};
+    if (CGdiObject::FromHandle(::GetStockObject(DEFAULT_GUI_FONT))->GetObject(sizeof(logFont), &logFont) == 0) {
+        return;
+    }
+    logFont.lfHeight = ::MulDiv(logFont.lfHeight, static_cast<int>(::GetDpiForWindow(m_hWnd)),
+                                static_cast<int>(::GetDpiForSystem()));
+    CFont font;
+    if (font.CreateFontIndirect(&logFont)) {
+        SetFont(font, TRUE);
+        m_font.DeleteObject();
+        m_font.Attach(font.Detach());
+    }
+}
+
+// The system's dialog scaling has moved and sized the list; its font, rows
+// and text widths are the list's own to follow.
+LRESULT CCheckListBoxEx::OnDpiChangedAfterParent(WPARAM, LPARAM) {
+    const LRESULT result = Default();
+    UseFontForDpi();
+    SetItemHeight(0, CalcMinimumItemHeight());
+    for (int index = 0; index < static_cast<int>(m_itemWidths.size()); ++index) {
+        CString text;
+        GetText(index, text);
+        m_itemWidths[static_cast<size_t>(index)] = TextWidth(text);
+    }
+    UpdateHorizontalExtent();
+    Invalidate();
+    return result;
 }
 
 // Every call paints the whole row, whatever the draw action, so the focus
@@ -96,10 +132,11 @@ void CCheckListBoxEx::DrawItem(LPDRAWITEMSTRUCT drawItem) {
     const bool selected = (drawItem->itemState & ODS_SELECTED) != 0;
     const COLORREF colour = selected ? kSelectedRow : (index % 2 == 0 ? kEvenRow : kOddRow);
     const CRect rest(drawItem->rcItem);
+    const UINT dpi = ::GetDpiForWindow(m_hWnd);
     CDC& dc = *CDC::FromHandle(drawItem->hDC);
-    dc.FillSolidRect(CRect(0, rest.top, rest.right, rest.top + kTopBand), colour);
+    dc.FillSolidRect(CRect(0, rest.top, rest.right, rest.top + ScaleForDpi(kTopBand, dpi)), colour);
     dc.FillSolidRect(CRect(0, rest.top, 1, rest.bottom), colour);
-    dc.FillSolidRect(CRect(0, rest.bottom - kBottomBand, rest.right, rest.bottom), colour);
+    dc.FillSolidRect(CRect(0, rest.bottom - ScaleForDpi(kBottomBand, dpi), rest.right, rest.bottom), colour);
     CRect textRect(rest.left - 1, rest.top, rest.right, rest.bottom);
     dc.FillSolidRect(textRect, colour);
 
@@ -125,7 +162,7 @@ void CCheckListBoxEx::OnMouseMove(UINT flags, CPoint point) {
         CString text;
         GetText(index, text);
         m_titleTip.Hide();
-        m_titleTip.Show(row, text, point.x - kTipOffset, row.bottom);
+        m_titleTip.Show(row, text, point.x - ScaleForDpi(kTipOffset, ::GetDpiForWindow(m_hWnd)), row.bottom);
     }
     CCheckListBox::OnMouseMove(flags, point);
 }

@@ -2,7 +2,7 @@
 //
 // Over the framework's check list it paints its rows itself (light blue and
 // white in turn, the selected row green with a focus rectangle one pixel
-// inside), uses a copy of the system's default GUI font, keeps its
+// inside), uses a copy of the system's default GUI font at its DPI, keeps its
 // horizontal extent fitted to the widest item, and shows the text of the
 // row under the mouse in a title tip just below the row. Its rows are tall
 // enough for the check box to stand clear of the coloured bands.
@@ -31,6 +31,7 @@ protected:
     void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
 
     void OnMouseMove(UINT flags, CPoint point);
+    LRESULT OnDpiChangedAfterParent(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 
@@ -38,11 +39,13 @@ protected:
     CFont m_font;
 
 private:
+    // The stock GUI font, scaled to the list's DPI, as the list's font.
+    void UseFontForDpi();
     int ItemAdded(int result, LPCWSTR text);
     void UpdateHorizontalExtent();
     int TextWidth(LPCWSTR text);
 
-    // Each item's text width in the stock GUI font, in item order, kept with
+    // Each item's text width in the list's font, in item order, kept with
     // the items by the four list operations: the extent is the widest after
     // every change, and reading and measuring every item's text each time
     // made filling the list take the better part of a second under Wine.

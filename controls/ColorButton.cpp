@@ -3,10 +3,8 @@
 BEGIN_MESSAGE_MAP(CColorButton, CLinkButton)
 END_MESSAGE_MAP()
 
-CColorButton::CColorButton(int frameStyle) : m_nFrameStyle(frameStyle) {}
-
-CColorButton::CColorButton(COLORREF background, COLORREF text, COLORREF disabled, COLORREF hover, int frameStyle)
-    : CLinkButton(background, text, disabled, hover), m_nFrameStyle(frameStyle) {}
+CColorButton::CColorButton(const ButtonColours& colours, FrameStyle frameStyle)
+    : CLinkButton(colours), m_nFrameStyle(frameStyle) {}
 
 void CColorButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
     CDC& dc = *CDC::FromHandle(drawItem->hDC);
@@ -36,7 +34,7 @@ void CColorButton::DrawFrame(CDC& dc, const CRect& itemRect, UINT itemState) {
             edge = pressed ? EDGE_SUNKEN : EDGE_RAISED;
         }
         break;
-    default:
+    case kFramePressedOnly:
         if (pressed) {
             edge = EDGE_SUNKEN;
         }

@@ -11,8 +11,7 @@ public:
     // otherwise), only under the mouse, or only while pressed.
     enum FrameStyle { kFrame3D = 0, kFrameFlat = 1, kFramePressedOnly = 2 };
 
-    explicit CColorButton(int frameStyle);
-    CColorButton(COLORREF background, COLORREF text, COLORREF disabled, COLORREF hover, int frameStyle);
+    CColorButton(const ButtonColours& colours, FrameStyle frameStyle);
 
     void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
 
@@ -22,7 +21,7 @@ protected:
     // The frame for the frame style and state; the focus rectangle with it.
     void DrawFrame(CDC& dc, const CRect& itemRect, UINT itemState);
 
-    int m_nFrameStyle;
+    FrameStyle m_nFrameStyle;
 
     DECLARE_MESSAGE_MAP()
 };

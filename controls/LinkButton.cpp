@@ -7,12 +7,18 @@ BEGIN_MESSAGE_MAP(CLinkButton, CButton)
     ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 END_MESSAGE_MAP()
 
-CLinkButton::CLinkButton()
-    : CLinkButton(::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_GRAYTEXT),
-                  kDefaultHover) {}
+CLinkButton::CLinkButton(const ButtonColours& colours)
+    : m_crText(colours.text),
+      m_crBackground(colours.background),
+      m_crDisabled(colours.disabled),
+      m_crHover(colours.hover) {}
 
-CLinkButton::CLinkButton(COLORREF background, COLORREF text, COLORREF disabled, COLORREF hover)
-    : m_crText(text), m_crBackground(background), m_crDisabled(disabled), m_crHover(hover) {}
+ButtonColours CLinkButton::SystemColours() {
+    return {.background = ::GetSysColor(COLOR_BTNFACE),
+            .text = ::GetSysColor(COLOR_BTNTEXT),
+            .disabled = ::GetSysColor(COLOR_GRAYTEXT),
+            .hover = kDefaultHover};
+}
 
 // The dialog layouts have plain push buttons; these draw themselves.
 void CLinkButton::PreSubclassWindow() {
@@ -36,7 +42,7 @@ void CLinkButton::DrawCaption(CDC& dc, UINT itemState, const CRect& rect) {
     } else if (m_bHover) {
         colour = m_crHover;
     }
-    dc.DrawTransparentText(caption, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE, colour);
+    dc.DrawTransparentText(caption, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS, colour);
 }
 
 // The hover look starts once the platform has agreed to report the mouse

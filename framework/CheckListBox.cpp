@@ -5,21 +5,25 @@
 
 #include <algorithm>
 
+#include "Dpi.h"
+
 namespace {
 
 constexpr DWORD_PTR kChecked = 1;
-// The classic check box's size, where no theme gives one.
+// The classic check box's size at 96 DPI, where no theme gives one.
 constexpr int kClassicCheckSize = 13;
 // Room on either side of the check box, in its cell and above and below it
-// in the lowest row.
+// in the lowest row, at 96 DPI.
 constexpr int kCheckMargin = 1;
 
-// How the list's check boxes look: the theme's button parts while visual
-// styles are on, the classic frame control otherwise. The theme is opened
-// for each use, so a theme change needs no handling.
+// How the list's check boxes look: the theme's button parts, at the size
+// the theme opened for the list's window gives, while visual styles are on;
+// otherwise the classic frame control, scaled to the list's DPI. Both are
+// taken afresh for each use, so a theme or DPI change needs no handling.
 class CheckBoxLook {
 public:
-    explicit CheckBoxLook(HWND window) noexcept : m_hTheme(::OpenThemeData(window, L"BUTTON")) {}
+    explicit CheckBoxLook(HWND window) noexcept
+        : m_nDpi(::GetDpiForWindow(window)), m_hTheme(::OpenThemeData(window, L"BUTTON")) {}
     ~CheckBoxLook() {
         if (m_hTheme != nullptr) {
             ::CloseThemeData(m_hTheme);
@@ -29,14 +33,16 @@ public:
     CheckBoxLook& operator=(const CheckBoxLook&) = delete;
 
     CSize ImageSize() const noexcept {
-        SIZE size{kClassicCheckSize, kClassicCheckSize};
+        const int classic = ScaleForDpi(kClassicCheckSize, m_nDpi);
+        SIZE size{classic, classic};
         if (m_hTheme != nullptr) {
             ::GetThemePartSize(m_hTheme, nullptr, BP_CHECKBOX, CBS_UNCHECKEDNORMAL, nullptr, TS_DRAW, &size);
         }
         return CSize(size);
     }
 
-    int CellWidth() const noexcept { return ImageSize().cx + 2 * kCheckMargin; }
+    int Margin() const noexcept { return ScaleForDpi(kCheckMargin, m_nDpi); }
+    int CellWidth() const noexcept { return ImageSize().cx + 2 * Margin(); }
 
     void Draw(CDC& dc, RECT image, bool checked) const noexcept {
         if (m_hTheme != nullptr) {
@@ -48,6 +54,7 @@ public:
     }
 
 private:
+    UINT m_nDpi;
     HTHEME m_hTheme;
 };
 
@@ -79,7 +86,8 @@ int CCheckListBox::CalcMinimumItemHeight() {
     CScopedSelect font(dc, GetFont());
     TEXTMETRICW metrics{};
     dc.GetTextMetrics(&metrics);
-    return std::max(static_cast<int>(metrics.tmHeight), static_cast<int>(GetCheckImageSize().cy)) + 2 * kCheckMargin;
+    const CheckBoxLook look(m_hWnd);
+    return std::max(static_cast<int>(metrics.tmHeight), static_cast<int>(look.ImageSize().cy)) + 2 * look.Margin();
 }
 
 // The list already exists when it is attached, so the height its parent
@@ -106,7 +114,7 @@ void CCheckListBox::PreDrawItem(const DRAWITEMSTRUCT& drawItem) {
         CDC& dc = *CDC::FromHandle(drawItem.hDC);
         dc.FillSolidRect(cell, ::GetSysColor(COLOR_WINDOW));
         const CSize image = look.ImageSize();
-        const CPoint topLeft(cell.left + kCheckMargin, row.top + (row.Height() - image.cy) / 2);
+        const CPoint topLeft(cell.left + look.Margin(), row.top + (row.Height() - image.cy) / 2);
         look.Draw(dc, CRect(topLeft, image), GetCheck(static_cast<int>(drawItem.itemID)) != 0);
     }
     DRAWITEMSTRUCT rest = drawItem;

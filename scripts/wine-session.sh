@@ -29,14 +29,20 @@ unitora_data_dir() {
 # Gothic faces installed from Debian. Without a window manager (a private
 # Xvfb) Wine draws the window frames itself and does not wait for a manager
 # (about 2 s) whenever a window is hidden: "Managed"="N". On a desktop the
-# window manager keeps the frames.
+# window manager keeps the frames. A DPI, when given, is the screen's
+# (LogPixels); otherwise the prefix keeps its own.
 _unitora_prefix_settings() {
-    local managed=$1
+    local managed=$1 dpi=${2:-}
     echo 'Windows Registry Editor Version 5.00'
     echo
     if [ "$managed" = no ]; then
         echo '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]'
         echo '"Managed"="N"'
+        echo
+    fi
+    if [ -n "$dpi" ]; then
+        echo '[HKEY_CURRENT_USER\Control Panel\Desktop]'
+        printf '"LogPixels"=dword:%08x\n' "$dpi"
         echo
     fi
     cat <<'REG'
@@ -95,10 +101,10 @@ install_wine_symbol_font() {
     fi
 }
 
-# prepare_unitora_prefix <dir> <managed: yes|no>: uses the prefix, creates it
-# on first use (about 15 s) and keeps its settings current.
+# prepare_unitora_prefix <dir> <managed: yes|no> [dpi]: uses the prefix,
+# creates it on first use (about 15 s) and keeps its settings current.
 prepare_unitora_prefix() {
-    local prefix=$1 managed=$2
+    local prefix=$1 managed=$2 dpi=${3:-}
     use_unitora_prefix "$prefix"
     if [ ! -f "$prefix/.unitora-ready" ]; then
         echo "Creating the Wine prefix $prefix (once, about 15 s)" >&2
@@ -109,13 +115,13 @@ prepare_unitora_prefix() {
         touch "$prefix/.unitora-ready"
     fi
     install_wine_symbol_font "$prefix"
-    if ! _unitora_prefix_settings "$managed" | cmp -s - "$prefix/.unitora-settings"; then
+    if ! _unitora_prefix_settings "$managed" "$dpi" | cmp -s - "$prefix/.unitora-settings"; then
         # regedit reads names beyond ASCII only from UTF-16LE with a byte-order mark.
-        { printf '\xff\xfe'; _unitora_prefix_settings "$managed" | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE; } \
+        { printf '\xff\xfe'; _unitora_prefix_settings "$managed" "$dpi" | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE; } \
             >"$prefix/drive_c/unitora-settings.reg"
         wine regedit /S 'C:\unitora-settings.reg'
         wineserver -w
-        _unitora_prefix_settings "$managed" >"$prefix/.unitora-settings"
+        _unitora_prefix_settings "$managed" "$dpi" >"$prefix/.unitora-settings"
     fi
 }
 
@@ -152,13 +158,14 @@ stop_private_xvfb() {
     fi
 }
 
-# start_private_session: a private Xvfb and the screenshot prefix beside the
-# user's, set up for a display without a window manager; both are ended when
-# the script ends, as is the program in UNITORA_PROGRAM_PID.
+# start_private_session [dpi]: a private Xvfb and the screenshot prefix
+# beside the user's, set up for a display without a window manager, at this
+# DPI (96 unless given); both are ended when the script ends, as is the
+# program in UNITORA_PROGRAM_PID.
 start_private_session() {
     at_exit end_private_session
     start_private_xvfb
-    prepare_unitora_prefix "$(unitora_data_dir)/screenshot-prefix" no
+    prepare_unitora_prefix "$(unitora_data_dir)/screenshot-prefix" no "${1:-96}"
 }
 
 # Ends what the private session started, by process id: the program, then

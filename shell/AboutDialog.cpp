@@ -1,6 +1,9 @@
 #include "AboutDialog.h"
 
+#include <utility>
+
 #include "CloseEffect.h"
+#include "Dpi.h"
 #include "ModulePath.h"
 #include "ResourceIds.h"
 #include "ShellOpen.h"
@@ -22,14 +25,21 @@ CString LoadResourceString(UINT id) {
 
 BEGIN_MESSAGE_MAP(CAboutDialog, CBaseColorDialog)
     ON_BN_CLICKED(IDC_HOME_PAGE_LINK, OnLink)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
-// The OK button's icon is the exit button's, shared with the main window.
+// The OK button's icon is the exit button's.
 CAboutDialog::CAboutDialog(COLORREF background, COLORREF text, CWnd* pParent)
     : CBaseColorDialog(IDD_ABOUTBOX, pParent, background, text, FALSE, FALSE),
-      m_btnOK(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_EXIT)), nullptr, background, text,
-              kDisabledText, CLinkButton::kDefaultHover, CColorButton::kFrame3D),
-      m_link(background, kLinkText, kDisabledText, CLinkButton::kDefaultHover) {}
+      m_btnOK({.icon = IDI_EXIT,
+               .colours = {.background = background,
+                           .text = text,
+                           .disabled = kDisabledText,
+                           .hover = CLinkButton::kDefaultHover}}),
+      m_link({.background = background,
+              .text = kLinkText,
+              .disabled = kDisabledText,
+              .hover = CLinkButton::kDefaultHover}) {}
 
 void CAboutDialog::DoDataExchange(CDataExchange* dx) {
     CBaseColorDialog::DoDataExchange(dx);
@@ -39,20 +49,47 @@ void CAboutDialog::DoDataExchange(CDataExchange* dx) {
 
 BOOL CAboutDialog::OnInitDialog() {
     CBaseColorDialog::OnInitDialog();
-    ShapeAsEllipse();
+    FitToDpi(::GetDpiForWindow(m_hWnd));
     GetDlgItem(IDC_VERSION_LINE)->SetWindowText(GetPathTitle(GetModulePath()) + L" Version " + GetVersionString());
     return TRUE;
 }
 
-// The ellipse is bounded by (2, 25) and the client area's width and height,
-// in window coordinates: it begins just below the caption, which it cuts
-// away but for a sliver.
-void CAboutDialog::ShapeAsEllipse() {
+// The system's dialog scaling resizes the box and its controls first.
+LRESULT CAboutDialog::OnDpiChanged(WPARAM wParam, LPARAM) {
+    const LRESULT result = Default();
+    FitToDpi(LOWORD(wParam));
+    return result;
+}
+
+void CAboutDialog::FitToDpi(UINT dpi) {
+    ShapeAsEllipse(dpi);
+    ShowProgramIcon(dpi);
+}
+
+// The ellipse is bounded by (2, 25) at 96 DPI, scaled, and the client
+// area's width and height, in window coordinates: it begins just below the
+// caption, which it cuts away but for a sliver.
+void CAboutDialog::ShapeAsEllipse(UINT dpi) {
     CRect client;
     GetClientRect(client);
     CRgn ellipse;
-    if (ellipse.CreateEllipticRgn(2, 25, client.right, client.bottom) && SetWindowRgn(ellipse, TRUE) != 0) {
+    if (ellipse.CreateEllipticRgn(ScaleForDpi(2, dpi), ScaleForDpi(25, dpi), client.right, client.bottom) &&
+        SetWindowRgn(ellipse, TRUE) != 0) {
         ellipse.Detach();  // the window's now
+    }
+}
+
+// The layout's icon static has no ID of its own; it is the one icon static.
+// The icon it loaded by itself is shared, so it is not destroyed; the one
+// given here belongs to the box.
+void CAboutDialog::ShowProgramIcon(UINT dpi) {
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if ((::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            CResourceIcon icon(IDI_PROGRAM, ::GetSystemMetricsForDpi(SM_CXICON, dpi));
+            ::SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(static_cast<HICON>(icon)), 0);
+            m_programIcon = std::move(icon);
+            return;
+        }
     }
 }
 

@@ -12,6 +12,7 @@
 #include "BaseColorDialog.h"
 #include "IconButton.h"
 #include "LinkButton.h"
+#include "ResourceIcon.h"
 
 class CAboutDialog : public CBaseColorDialog {
 public:
@@ -24,12 +25,17 @@ protected:
 
     void PlayCloseEffect();
     void OnLink();
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    void ShapeAsEllipse();
+    // The shape and the program's icon for the box's DPI.
+    void FitToDpi(UINT dpi);
+    void ShapeAsEllipse(UINT dpi);
+    void ShowProgramIcon(UINT dpi);
 
     CIconButton m_btnOK;
     CLinkButton m_link;
+    CResourceIcon m_programIcon;
 };

@@ -1,5 +1,7 @@
 #include "MainDialog.h"
 
+#include <utility>
+
 #include "AboutBox.h"
 #include "ConverterApp.h"
 #include "CustomizeDialog.h"
@@ -8,18 +10,6 @@
 #include "ResourceIds.h"
 
 static_assert(IDM_ABOUTBOX == kSysCommandAbout, "F10 sends the system menu's about command");
-
-namespace {
-
-// Icons belong to the resources (shared handles): nobody frees them.
-HICON LoadResourceIcon(UINT id, int size) {
-    return static_cast<HICON>(
-        ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_SHARED));
-}
-
-HICON LoadButtonIcon(UINT id) { return LoadResourceIcon(id, CIconButton::kIconSize); }
-
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CMainDialog, CBaseDialog)
     ON_WM_SYSCOMMAND()
@@ -30,17 +20,16 @@ BEGIN_MESSAGE_MAP(CMainDialog, CBaseDialog)
     ON_BN_CLICKED(IDC_EXIT_BUTTON, OnExit)
     ON_COMMAND(IDM_NEXT_TAB, OnNextTab)
     ON_COMMAND(IDM_PREVIOUS_TAB, OnPreviousTab)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CMainDialog::CMainDialog(CConverterApp& app, CWnd* pParent)
     : CBaseDialog(IDD_MAIN, pParent, TRUE, FALSE),
       m_app(app),
-      m_hAppIcon(LoadResourceIcon(IDI_PROGRAM, ::GetSystemMetrics(SM_CXICON))),
-      m_hSmallIcon(LoadResourceIcon(IDI_PROGRAM, ::GetSystemMetrics(SM_CXSMICON))),
-      m_btnExit(LoadButtonIcon(IDI_EXIT), nullptr, CColorButton::kFrame3D),
-      m_btnAbout(LoadButtonIcon(IDI_PROGRAM), nullptr, CColorButton::kFrame3D),
-      m_btnHelp(LoadButtonIcon(IDI_HELP_BOOK), nullptr, CColorButton::kFrame3D),
-      m_btnCustomize(LoadButtonIcon(IDI_CUSTOMIZE), nullptr, CColorButton::kFrame3D) {}
+      m_btnExit({.icon = IDI_EXIT}),
+      m_btnAbout({.icon = IDI_PROGRAM}),
+      m_btnHelp({.icon = IDI_HELP_BOOK}),
+      m_btnCustomize({.icon = IDI_CUSTOMIZE}) {}
 
 void CMainDialog::DoDataExchange(CDataExchange* dx) {
     CBaseDialog::DoDataExchange(dx);
@@ -58,11 +47,27 @@ BOOL CMainDialog::OnInitDialog() {
     // Enter click one of them (the exit button, the last). Enter means OK
     // here, which the main window ignores.
     SendMessage(DM_SETDEFID, IDOK);
-    SetIcon(m_hAppIcon, TRUE);
-    SetIcon(m_hSmallIcon, FALSE);
+    LoadWindowIcons(::GetDpiForWindow(m_hWnd));
     CreatePages();
     ArrangePages();
     return TRUE;
+}
+
+// The window holds the new icons before the old ones are destroyed.
+void CMainDialog::LoadWindowIcons(UINT dpi) {
+    CResourceIcon bigIcon(IDI_PROGRAM, ::GetSystemMetricsForDpi(SM_CXICON, dpi));
+    CResourceIcon smallIcon(IDI_PROGRAM, ::GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    SetIcon(bigIcon, TRUE);
+    SetIcon(smallIcon, FALSE);
+    m_hAppIcon = std::move(bigIcon);
+    m_hSmallIcon = std::move(smallIcon);
+}
+
+// The system's dialog scaling moves and resizes the window and its controls
+// and gives them fonts for the new DPI; the buttons reload their own icons.
+LRESULT CMainDialog::OnDpiChanged(WPARAM wParam, LPARAM) {
+    LoadWindowIcons(LOWORD(wParam));
+    return Default();
 }
 
 void CMainDialog::CreatePages() {

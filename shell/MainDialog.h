@@ -14,6 +14,7 @@
 #include "BaseDialog.h"
 #include "IconButton.h"
 #include "QuantityDialog.h"
+#include "ResourceIcon.h"
 
 class CConverterApp;
 
@@ -41,10 +42,13 @@ protected:
     void OnExit();
     void OnNextTab();
     void OnPreviousTab();
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The window's big and small icons at the system's sizes for this DPI.
+    void LoadWindowIcons(UINT dpi);
     void CreatePages();
     void RebuildTabs();
     // Shows the page of this index and hides all others; -1 hides them all.
@@ -57,8 +61,8 @@ private:
     // exists, before the main window's goes.
     std::vector<std::unique_ptr<CQuantityDialog>> m_pages;
     std::vector<int> m_tabToPage;                           // page index by tab position
-    HICON m_hAppIcon;
-    HICON m_hSmallIcon;
+    CResourceIcon m_hAppIcon;
+    CResourceIcon m_hSmallIcon;
     CIconButton m_btnExit;
     CIconButton m_btnAbout;
     CIconButton m_btnHelp;

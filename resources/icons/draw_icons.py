@@ -1,21 +1,26 @@
 #!/usr/bin/env python3
-"""Draws the program's icons as 16-colour .ico files (standard library only).
+"""Draws the program's icons as .ico files (standard library only).
 
     resources/icons/draw_icons.py [output folder]
 
-Each picture is a stack of filled shapes in a 32 x 32 unit square; a pixel
-takes the colour of the topmost shape that covers its centre, and stays
-transparent where none does. The same pictures are sampled at 16 x 16 for the
-small program icon. The output is committed; run this again after changing a
-picture.
+Each picture is a stack of filled shapes in a 32 x 32 unit square; a point
+takes the colour of the topmost shape that covers it, and stays transparent
+where none does. Every picture is drawn at each size of SIZES, from the same
+shapes, as a 32-bit image with alpha: each pixel averages a grid of points
+inside it, so that edges are smooth. The program loads the size for its
+windows' DPI (32 at 96 DPI, 48 at 144, 64 at 192, the sizes between for the
+steps between), the shell the 256 one for its large views, stored as PNG as
+usual for that size. The output is committed; run this again after changing
+a picture.
 """
 
 import math
 import os
 import struct
 import sys
+import zlib
 
-# The standard 16-colour palette, as (red, green, blue).
+# Colours, as (red, green, blue).
 PALETTE = [
     (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
     (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
@@ -24,6 +29,10 @@ PALETTE = [
 ]
 BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER = range(8)
 GRAY, RED, LIME, YELLOW, BLUE, FUCHSIA, AQUA, WHITE = range(8, 16)
+
+SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+# Sizes from this one up are stored as PNG.
+PNG_FROM = 256
 
 
 # Shapes: predicates over a point (x, y) of the 32-unit square, y downwards.
@@ -137,26 +146,43 @@ def customize_icon():
 
 
 ICONS = {
-    "program.ico": (program_icon, (32, 16)),
-    "exit.ico": (exit_icon, (32,)),
-    "help.ico": (help_icon, (32,)),
-    "customize.ico": (customize_icon, (32,)),
+    "program.ico": program_icon,
+    "exit.ico": exit_icon,
+    "help.ico": help_icon,
+    "customize.ico": customize_icon,
 }
 
 
+def samples_per_side(size):
+    """Points per pixel side: enough for smooth edges, fewer where pixels are many."""
+    return 6 if size <= 64 else 3
+
+
 def rasterise(layers, size):
-    """Rows of palette indices, top row first; None where transparent."""
+    """Rows of (red, green, blue, alpha), top row first."""
     scale = 32 / size
+    grid = samples_per_side(size)
+    offsets = [(i + 0.5) / grid for i in range(grid)]
+    topmost_first = list(reversed(layers))
     rows = []
     for py in range(size):
         row = []
         for px in range(size):
-            x, y = (px + 0.5) * scale, (py + 0.5) * scale
-            colour = None
-            for covers, layer_colour in layers:
-                if covers(x, y):
-                    colour = layer_colour
-            row.append(colour)
+            red = green = blue = covered = 0
+            for oy in offsets:
+                y = (py + oy) * scale
+                for ox in offsets:
+                    x = (px + ox) * scale
+                    for covers, colour in topmost_first:
+                        if covers(x, y):
+                            r, g, b = PALETTE[colour]
+                            red, green, blue, covered = red + r, green + g, blue + b, covered + 1
+                            break
+            if covered == 0:
+                row.append((0, 0, 0, 0))
+            else:
+                row.append((round(red / covered), round(green / covered), round(blue / covered),
+                            round(255 * covered / (grid * grid))))
         rows.append(row)
     return rows
 
@@ -165,39 +191,50 @@ def padded(data):
     return data + b"\0" * (-len(data) % 4)
 
 
-def icon_image(rows):
-    """One image of an .ico file: header, palette, colour bits, mask bits."""
+def bitmap_image(rows):
+    """One image as a 32-bit DIB: header, colour bits with alpha, mask bits."""
     size = len(rows)
     colour_bits = b""
     mask_bits = b""
     for row in reversed(rows):  # bottom-up
-        nibbles = [0 if c is None else c for c in row]
-        colour_bits += padded(bytes((a << 4) | b for a, b in zip(nibbles[::2], nibbles[1::2])))
+        colour_bits += b"".join(struct.pack("<BBBB", b, g, r, a) for r, g, b, a in row)
         mask = 0
-        for c in row:
-            mask = (mask << 1) | (c is None)
-        mask_bits += padded(mask.to_bytes(size // 8, "big"))
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0,
-                         len(colour_bits) + len(mask_bits), 0, 0, 16, 0)
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
-    return header + palette + colour_bits + mask_bits
+        for _, _, _, alpha in row:
+            mask = (mask << 1) | (alpha == 0)
+        mask_bits += padded(mask.to_bytes((size + 7) // 8, "big"))
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0,
+                         len(colour_bits) + len(mask_bits), 0, 0, 0, 0)
+    return header + colour_bits + mask_bits
 
 
-def ico_file(layers, sizes):
-    images = [icon_image(rasterise(layers, size)) for size in sizes]
+def png_image(rows):
+    """One image as a PNG file: 8-bit RGBA, not interlaced."""
+    size = len(rows)
+    raw = b"".join(b"\0" + b"".join(bytes(pixel) for pixel in row) for row in rows)
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def ico_file(layers):
+    images = [(png_image if size >= PNG_FROM else bitmap_image)(rasterise(layers, size)) for size in SIZES]
     data = struct.pack("<HHH", 0, 1, len(images))
     offset = len(data) + 16 * len(images)
-    for size, image in zip(sizes, images):
-        data += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), offset)
+    for size, image in zip(SIZES, images):
+        side = size if size < 256 else 0  # 0 stands for 256
+        data += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(image), offset)
         offset += len(image)
     return data + b"".join(images)
 
 
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
-    for name, (picture, sizes) in ICONS.items():
+    for name, picture in ICONS.items():
         with open(os.path.join(folder, name), "wb") as out:
-            out.write(ico_file(picture(), sizes))
+            out.write(ico_file(picture()))
 
 
 if __name__ == "__main__":

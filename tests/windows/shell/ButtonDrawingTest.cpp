@@ -47,16 +47,14 @@ BEGIN_MESSAGE_MAP(CButtonHost, CWnd)
     ON_BN_CLICKED(kButtonId, OnClicked)
 END_MESSAGE_MAP()
 
-HICON ExitIcon() { return ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_EXIT)); }
-
 // The inside of a button, clear of its two-pixel frame and the pressed shift.
 RECT Inside() { return {3, 3, kWidth - 3, kHeight - 3}; }
 
 class ButtonDrawing : public ::testing::Test {
 protected:
     // A main-window style icon button: system colours, 3-D frame.
-    CIconButton& AttachIconButton(int frameStyle = CColorButton::kFrame3D) {
-        auto button = std::make_unique<CIconButton>(ExitIcon(), nullptr, frameStyle);
+    CIconButton& AttachIconButton() {
+        auto button = std::make_unique<CIconButton>(CIconButton::Options{.icon = IDI_EXIT});
         EXPECT_TRUE(button->SubclassWindow(host.m_button));
         attached = std::move(button);
         return static_cast<CIconButton&>(*attached);
@@ -167,8 +165,11 @@ TEST_F(ButtonDrawing, FocusRectangleIsDrawnFourPixelsInside) {
 
 TEST_F(ButtonDrawing, DisabledButtonWithoutDisabledIconShowsOnlyItsGreyCaption) {
     const COLORREF white = RGB(255, 255, 255);
-    Attach<CIconButton>(ExitIcon(), HICON{}, white, RGB(0, 0, 0), RGB(128, 128, 128), kHover, 0);
-    const RECT iconArea{CIconButton::kIconLeft, 3, CIconButton::kIconLeft + CIconButton::kIconSize, kHeight - 3};
+    Attach<CIconButton>(CIconButton::Options{
+        .icon = IDI_EXIT,
+        .colours = {.background = white, .text = RGB(0, 0, 0), .disabled = RGB(128, 128, 128), .hover = kHover}});
+    // The icon stands left of the short caption, which is centred further right.
+    const RECT iconArea{3, 3, kWidth / 3, kHeight - 3};
     const int iconAreaPixels = (iconArea.right - iconArea.left) * (iconArea.bottom - iconArea.top);
 
     Canvas enabled(kWidth, kHeight);
@@ -187,7 +188,8 @@ TEST_F(ButtonDrawing, DisabledButtonWithoutDisabledIconShowsOnlyItsGreyCaption) 
 TEST_F(ButtonDrawing, LinkButtonIsFlatAndDoesNotMoveWhenPressed) {
     const COLORREF white = RGB(255, 255, 255);
     const COLORREF blue = RGB(0, 0, 255);
-    Attach<CLinkButton>(white, blue, RGB(128, 128, 128), kHover);
+    Attach<CLinkButton>(
+        ButtonColours{.background = white, .text = blue, .disabled = RGB(128, 128, 128), .hover = kHover});
     Canvas released(kWidth, kHeight);
     Canvas pressed(kWidth, kHeight);
     host.Paint(released, 0);
@@ -204,7 +206,9 @@ TEST_F(ButtonDrawing, LinkButtonIsFlatAndDoesNotMoveWhenPressed) {
 
 TEST_F(ButtonDrawing, FlatFrameShowsOnlyUnderTheMouse) {
     const COLORREF white = RGB(255, 255, 255);
-    Attach<CColorButton>(white, RGB(0, 0, 0), RGB(128, 128, 128), kHover, CColorButton::kFrameFlat);
+    Attach<CColorButton>(
+        ButtonColours{.background = white, .text = RGB(0, 0, 0), .disabled = RGB(128, 128, 128), .hover = kHover},
+        CColorButton::kFrameFlat);
     Canvas away(kWidth, kHeight);
     host.Paint(away, ODS_SELECTED);
     EXPECT_EQ(white, away.Pixel(kWidth / 2, 0));
@@ -217,7 +221,9 @@ TEST_F(ButtonDrawing, FlatFrameShowsOnlyUnderTheMouse) {
 
 TEST_F(ButtonDrawing, PressedOnlyFrameShowsOnlyWhilePressed) {
     const COLORREF white = RGB(255, 255, 255);
-    Attach<CColorButton>(white, RGB(0, 0, 0), RGB(128, 128, 128), kHover, CColorButton::kFramePressedOnly);
+    Attach<CColorButton>(
+        ButtonColours{.background = white, .text = RGB(0, 0, 0), .disabled = RGB(128, 128, 128), .hover = kHover},
+        CColorButton::kFramePressedOnly);
     Canvas released(kWidth, kHeight);
     Canvas pressed(kWidth, kHeight);
     host.Paint(released, ODS_FOCUS);
