@@ -2,6 +2,7 @@
 
 #include "MainDialog.h"
 #include "ResourceIds.h"
+#include "WindowsVersion.h"
 
 namespace {
 
@@ -52,12 +53,22 @@ void CConverterApp::SaveTabOrder() {
     unitora::SaveTabOrder(store, m_tabOrder);
 }
 
-// A system without a viewer for help files (or a folder without the help
-// file) still gets the help: the shell's failure opens the web page copy, so
-// that the help command never silently does nothing.
-void CConverterApp::ShowHelp() {
+void CConverterApp::ShowHelp() { OpenHelp(RunningWindowsMajorVersion()); }
+
+// Windows 10 and later have no viewer for help files: their help-file
+// association starts a stub that only says the format is unsupported, and
+// the shell reports that as success. There the web page comes first, and the
+// help file only where no program opens web pages. Older systems, and Wine,
+// whose help viewer works, try the help file first. Either way the help
+// command opens the second form when the shell cannot open the first (a
+// result of 32 or below), so that it never silently does nothing.
+void CConverterApp::OpenHelp(DWORD windowsMajorVersion) {
+    constexpr DWORD kFirstWithoutHelpViewer = 10;
     constexpr INT_PTR kLastShellError = 32;
-    if (OpenModuleFile(kHelpFileName) <= kLastShellError) {
-        OpenModuleFile(kHelpPageFileName);
+    const bool webPageFirst = windowsMajorVersion >= kFirstWithoutHelpViewer;
+    const LPCWSTR first = webPageFirst ? kHelpPageFileName : kHelpFileName;
+    const LPCWSTR second = webPageFirst ? kHelpFileName : kHelpPageFileName;
+    if (OpenModuleFile(first) <= kLastShellError) {
+        OpenModuleFile(second);
     }
 }

@@ -67,7 +67,7 @@ std::string UnitListSource() {
     std::string out =
         "# Written by unitora-help-units from the catalogue at build time.\n"
         "= units 単位の一覧\n"
-        "各ページの単位を、タブの並びの順に、ページの中の並び（列ごとに上から下）の順で載せています。\n";
+        "各ページの単位を、既定のタブの順番に、ページの中では列ごとに上から下への順番で載せています。\n";
     for (int group = 0; group < static_cast<int>(std::size(kGroupStarts)); ++group) {
         out += "- [[" + GroupId(group) + "]]\n";
     }
