@@ -6,6 +6,9 @@
 // page frame's); selecting a tab shows that tab's page and hides the others.
 // The main window never touches a page's numbers, so switching, hiding and
 // reordering tabs keep every page's values.
+//
+// Ctrl+F and the system menu's find item open the unit finder; the unit
+// taken there gets its tab shown and its box focused.
 #pragma once
 
 #include <memory>
@@ -41,6 +44,7 @@ protected:
     void OnExit();
     void OnNextTab();
     void OnPreviousTab();
+    void OnFindUnit();
 
     DECLARE_MESSAGE_MAP()
 
