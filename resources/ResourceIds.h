@@ -29,6 +29,10 @@
 /* The system menu's about command, which F10 sends too. */
 #define IDM_ABOUTBOX 0x0010
 
+/* The system menu's find-a-unit command, which Ctrl+F sends too. Outside
+   16..31, which all mean about. */
+#define IDM_FIND_UNIT 0x0020
+
 /* Ctrl+Tab and Ctrl+PageDown, Ctrl+Shift+Tab and Ctrl+PageUp. */
 #define IDM_NEXT_TAB 0x8001
 #define IDM_PREVIOUS_TAB 0x8002
@@ -38,3 +42,8 @@
 #define IDC_VERSION_LINE 1001
 #define IDC_HOME_PAGE_LINK 1018
 #define IDS_HOME_PAGE 100
+
+/* Unit finder */
+#define IDD_FIND_UNIT 160
+#define IDC_FIND_QUERY 1201
+#define IDC_FIND_RESULTS 1202

@@ -1,10 +1,12 @@
 #include "MainDialog.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "AboutBox.h"
 #include "ConverterApp.h"
 #include "CustomizeDialog.h"
+#include "FindUnitDialog.h"
 #include "PageDialogs.h"
 #include "PageTable.h"
 #include "ResourceIds.h"
@@ -47,6 +49,10 @@ BOOL CMainDialog::OnInitDialog() {
     // Enter click one of them (the exit button, the last). Enter means OK
     // here, which the main window ignores.
     SendMessage(DM_SETDEFID, IDOK);
+    // The finder's item goes after help and about, above the separator.
+    if (CMenu* menu = GetSystemMenu(FALSE)) {
+        menu->InsertMenu(2, MF_BYPOSITION | MF_STRING, IDM_FIND_UNIT, L"単位の検索(&F)...\tCtrl+F");
+    }
     LoadWindowIcons(::GetDpiForWindow(m_hWnd));
     CreatePages();
     ArrangePages();
@@ -123,7 +129,25 @@ void CMainDialog::OnSysCommand(UINT id, LPARAM lParam) {
         OnAbout();
         return;
     }
+    if ((id & 0xFFF0) == IDM_FIND_UNIT) {
+        OnFindUnit();
+        return;
+    }
     CBaseDialog::OnSysCommand(id, lParam);
+}
+
+// The system menu's find item and Ctrl+F. The unit's tab becomes current as
+// a click on it would make it; then its box gets the focus.
+void CMainDialog::OnFindUnit() {
+    CFindUnitDialog finder(m_tabToPage, this);
+    if (finder.DoModal() != IDOK) {
+        return;
+    }
+    const int page = finder.Chosen().page;
+    const auto tab = std::find(m_tabToPage.begin(), m_tabToPage.end(), page) - m_tabToPage.begin();
+    m_tab.SetCurSel(static_cast<int>(tab));
+    OnSelChangeTab(nullptr, nullptr);
+    finder.EnterInto(Page(page));
 }
 
 void CMainDialog::OnAbout() { OpenAboutBox(); }

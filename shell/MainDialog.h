@@ -6,6 +6,9 @@
 // page frame's); selecting a tab shows that tab's page and hides the others.
 // The main window never touches a page's numbers, so switching, hiding and
 // reordering tabs keep every page's values.
+//
+// Ctrl+F and the system menu's find item open the unit finder; the unit
+// taken there gets its tab shown and its box focused.
 #pragma once
 
 #include <memory>
@@ -43,6 +46,7 @@ protected:
     void OnNextTab();
     void OnPreviousTab();
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    void OnFindUnit();
 
     DECLARE_MESSAGE_MAP()
 

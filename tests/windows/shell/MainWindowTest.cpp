@@ -32,20 +32,22 @@ TEST_F(MainWindowTest, OpensWithEveryPageAsATabAndTheFirstPageShown) {
     }});
 }
 
-TEST_F(MainWindowTest, SystemMenuHasHelpAboutSeparatorThenMoveMinimizeClose) {
+TEST_F(MainWindowTest, SystemMenuHasHelpAboutFindSeparatorThenMoveMinimizeClose) {
     Run({[&] {
         const HMENU menu = ::GetSystemMenu(Main().m_hWnd, FALSE);
         ASSERT_NE(nullptr, menu);
         // Wine adds entries of its own after the standard ones.
-        ASSERT_GE(::GetMenuItemCount(menu), 6);
+        ASSERT_GE(::GetMenuItemCount(menu), 7);
         EXPECT_EQ(L"ヘルプ\tF1", MenuText(menu, 0));
         EXPECT_EQ(99u, ::GetMenuItemID(menu, 0));
         EXPECT_EQ(L"バージョン情報...\tF10", MenuText(menu, 1));
         EXPECT_EQ(16u, ::GetMenuItemID(menu, 1));
-        EXPECT_NE(0u, ::GetMenuState(menu, 2, MF_BYPOSITION) & MF_SEPARATOR);
-        EXPECT_EQ(static_cast<UINT>(SC_MOVE), ::GetMenuItemID(menu, 3));
-        EXPECT_EQ(static_cast<UINT>(SC_MINIMIZE), ::GetMenuItemID(menu, 4));
-        EXPECT_EQ(static_cast<UINT>(SC_CLOSE), ::GetMenuItemID(menu, 5));
+        EXPECT_EQ(L"単位の検索(&F)...\tCtrl+F", MenuText(menu, 2));
+        EXPECT_EQ(32u, ::GetMenuItemID(menu, 2));
+        EXPECT_NE(0u, ::GetMenuState(menu, 3, MF_BYPOSITION) & MF_SEPARATOR);
+        EXPECT_EQ(static_cast<UINT>(SC_MOVE), ::GetMenuItemID(menu, 4));
+        EXPECT_EQ(static_cast<UINT>(SC_MINIMIZE), ::GetMenuItemID(menu, 5));
+        EXPECT_EQ(static_cast<UINT>(SC_CLOSE), ::GetMenuItemID(menu, 6));
     }});
 }
 
