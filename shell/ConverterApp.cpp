@@ -58,10 +58,11 @@ void CConverterApp::ShowHelp() { OpenHelp(RunningWindowsMajorVersion()); }
 // Windows 10 and later have no viewer for help files: their help-file
 // association starts a stub that only says the format is unsupported, and
 // the shell reports that as success. There the web page comes first, and the
-// help file only where no program opens web pages. Older systems, and Wine,
-// whose help viewer works, try the help file first. Either way the help
-// command opens the second form when the shell cannot open the first (a
-// result of 32 or below), so that it never silently does nothing.
+// help file only where no program opens web pages (as under Wine, whose help
+// viewer works, in a prefix without a browser). Older systems try the help
+// file first. Either way the help command opens the second form when the
+// shell cannot open the first (a result of 32 or below), so that it never
+// silently does nothing.
 void CConverterApp::OpenHelp(DWORD windowsMajorVersion) {
     constexpr DWORD kFirstWithoutHelpViewer = 10;
     constexpr INT_PTR kLastShellError = 32;

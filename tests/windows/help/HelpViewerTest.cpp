@@ -1,6 +1,8 @@
 // The help as a user meets it: the program, started from a folder whose
-// path holds spaces and Japanese characters, opens its help file in the
-// system's help viewer, which shows the file's title and its contents topic.
+// path holds spaces and Japanese characters, opens its help where the system
+// can show it. The prefix reports Windows 7, or Windows 10 with or without a
+// program for web pages; the help viewer shows the help file's title and its
+// contents topic, and a program registered for web pages gets the web page.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,6 +13,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ResourceIds.h"
@@ -140,33 +143,86 @@ private:
     fs::path m_path;
 };
 
-TEST(HelpViewer, ShowsTheHelpOfTheProgramInAFolderWithSpacesAndJapaneseCharacters) {
-    const ScratchFolder folder(L"Unitora ヘルプ試験 フォルダ ");
-    for (const wchar_t* file : {L"unitora.exe", L"unitora.hlp"}) {
-        fs::copy_file(ProgramFolder() / file, folder.Path() / file, fs::copy_options::overwrite_existing);
+// A registry key of the prefix that the test sets for the program, removed
+// before and after.
+class TestKey {
+public:
+    TestKey(HKEY root, std::wstring path) : m_root(root), m_path(std::move(path)) { Remove(); }
+    ~TestKey() { Remove(); }
+    TestKey(const TestKey&) = delete;
+    TestKey& operator=(const TestKey&) = delete;
+
+    void Set(const wchar_t* subKey, const wchar_t* name, const std::wstring& text) const {
+        const std::wstring path = subKey[0] != L'\0' ? m_path + L"\\" + subKey : m_path;
+        ::RegSetKeyValueW(m_root, path.c_str(), name, REG_SZ, text.c_str(),
+                          static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     }
 
-    // Started from another folder: the help is found next to the program.
-    std::wstring commandLine = L"\"" + (folder.Path() / L"unitora.exe").wstring() + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\windows",
-                                 &startup, &started));
-    ::CloseHandle(started.hThread);
-    const OwnedProcess program(started.hProcess);
-    const HWND main = WaitForWindow(
-        [&](HWND window) { return ProcessOf(window) == started.dwProcessId && CaptionOf(window) == L"Unitora"; });
-    ASSERT_NE(nullptr, main) << "shown: " << ShownWindows();
+private:
+    void Remove() const { ::RegDeleteTreeW(m_root, m_path.c_str()); }
 
-    ::PostMessageW(::GetDlgItem(main, IDC_HELP_BUTTON), BM_CLICK, 0, 0);
-    const HWND viewer = WaitForWindow([](HWND window) { return ClassOf(window) == kViewerClass; });
-    const std::vector<OwnedProcess> viewers = ChildProcessesOf(started.dwProcessId);
-    ASSERT_NE(nullptr, viewer) << "shown: " << ShownWindows();
+    HKEY m_root;
+    std::wstring m_path;
+};
 
-    EXPECT_EQ(kHelpTitle, CaptionOf(viewer));
-    const HWND text = ::FindWindowExW(viewer, nullptr, L"RichEdit20A", nullptr);
-    EXPECT_NE(std::wstring::npos, ControlText(text).find(kHelpTitle)) << "the contents topic opens with the title";
+constexpr wchar_t kWebPageClass[] = L"UnitoraTestWebPage";
+
+TEST(HelpViewer, OpensTheHelpTheSystemCanShowFromAFolderWithSpacesAndJapaneseCharacters) {
+    const ScratchFolder folder(L"Unitora ヘルプ試験 フォルダ ");
+    for (const wchar_t* file : {L"unitora.exe", L"unitora.hlp", L"unitora.html"}) {
+        fs::copy_file(ProgramFolder() / file, folder.Path() / file, fs::copy_options::overwrite_existing);
+    }
+    struct Setting {
+        const wchar_t* windowsVersion;
+        bool webPageProgram;  // Notepad stands in for a web browser
+        const wchar_t* expectedClass;
+        const wchar_t* expectedCaption;  // part of it
+    };
+    for (const Setting& setting : {Setting{L"win7", false, kViewerClass, kHelpTitle},
+                                 Setting{L"win10", false, kViewerClass, kHelpTitle},
+                                 Setting{L"win10", true, L"Notepad", L"unitora.html"}}) {
+        SCOPED_TRACE(testing::Message() << "Windows " << setting.windowsVersion
+                                        << (setting.webPageProgram ? " with" : " without")
+                                        << " a program for web pages");
+        const TestKey version(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\unitora.exe");
+        version.Set(L"", L"Version", setting.windowsVersion);
+        const TestKey extension(HKEY_CLASSES_ROOT, L".html");
+        const TestKey webPages(HKEY_CLASSES_ROOT, kWebPageClass);
+        if (setting.webPageProgram) {
+            extension.Set(L"", nullptr, kWebPageClass);
+            webPages.Set(L"shell\\open\\command", nullptr, L"notepad.exe \"%1\"");
+        }
+
+        // Started from another folder: the help is found next to the program.
+        std::wstring commandLine = L"\"" + (folder.Path() / L"unitora.exe").wstring() + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
+        ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\windows",
+                                     &startup, &started));
+        ::CloseHandle(started.hThread);
+        const OwnedProcess program(started.hProcess);
+        const HWND main = WaitForWindow(
+            [&](HWND window) { return ProcessOf(window) == started.dwProcessId && CaptionOf(window) == L"Unitora"; });
+        ASSERT_NE(nullptr, main) << "shown: " << ShownWindows();
+
+        ::PostMessageW(::GetDlgItem(main, IDC_HELP_BUTTON), BM_CLICK, 0, 0);
+        const HWND opened = WaitForWindow([&](HWND window) {
+            return ClassOf(window) == setting.expectedClass &&
+                   CaptionOf(window).find(setting.expectedCaption) != std::wstring::npos;
+        });
+        const std::vector<OwnedProcess> helpers = ChildProcessesOf(started.dwProcessId);
+        ASSERT_NE(nullptr, opened) << "shown: " << ShownWindows();
+
+        if (setting.webPageProgram) {
+            EXPECT_EQ(nullptr, ::FindWindowW(kViewerClass, nullptr)) << "no help viewer beside the web page";
+        } else {
+            EXPECT_EQ(kHelpTitle, CaptionOf(opened));
+            const HWND text = ::FindWindowExW(opened, nullptr, L"RichEdit20A", nullptr);
+            EXPECT_NE(std::wstring::npos, ControlText(text).find(kHelpTitle))
+                << "the contents topic opens with the title";
+        }
+    }
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // How help and about are reached from the main window: buttons, system
 // commands, F1 and F10 (also from inside a page), where help looks for its
-// file, and the web page it falls back to.
+// file, and which of its two forms it opens on which system.
 #include "MainWindowFixture.h"
 
-#include <shellapi.h>
+#include <algorithm>
 
 namespace {
 
@@ -69,8 +69,11 @@ TEST_F(MainWindowTest, HelpOpensTheFileNextToTheProgramFromButtonSystemCommandAn
         [] {},
         [&] {
             EXPECT_EQ(3u, SeamRecorder::s_opened.size()) << "F1 in a unit field";
+            // The help file or the web page, whichever suits this system.
+            const CString first = SeamRecorder::s_opened.front();
+            EXPECT_TRUE(first == FileNextToProgram(L"unitora.hlp") || first == FileNextToProgram(L"unitora.html"));
             for (const CString& opened : SeamRecorder::s_opened) {
-                EXPECT_EQ(FileNextToProgram(L"unitora.hlp"), opened);
+                EXPECT_EQ(first, opened);
             }
             EXPECT_EQ(0, SeamRecorder::s_aboutCount);
         },
@@ -78,21 +81,36 @@ TEST_F(MainWindowTest, HelpOpensTheFileNextToTheProgramFromButtonSystemCommandAn
     ::SetCurrentDirectoryW(previous);
 }
 
-// When the shell cannot open the help file (no such file, no viewer for it:
-// a result of 32 or below), the same help opens as a web page instead.
-TEST(Help, OpensTheWebPageWhenTheShellCannotOpenTheHelpFile) {
-    const CString helpFile = FileNextToProgram(L"unitora.hlp");
-    const CString webPage = FileNextToProgram(L"unitora.html");
+// Which help is asked for: on Windows 10 and later the web page first, on
+// older systems (or an unreadable version) the help file first; the other
+// one only when the shell cannot open the first (a result of 32 or below).
+std::vector<CString> g_unopenable;
+INT_PTR OpenUnlessUnopenable(const CString& target) {
+    SeamRecorder::s_opened.push_back(target);
+    return std::find(g_unopenable.begin(), g_unopenable.end(), target) != g_unopenable.end() ? 32 : 33;
+}
+
+TEST(Help, OpensTheFormTheSystemCanShowThenTheOther) {
+    const CString hlp = FileNextToProgram(L"unitora.hlp");
+    const CString html = FileNextToProgram(L"unitora.html");
     struct Case {
-        INT_PTR shellResult;
-        std::vector<CString> opened;
+        DWORD windowsMajor;
+        std::vector<CString> unopenable;
+        std::vector<CString> asked;
     };
-    for (const Case& c : {Case{SE_ERR_FNF, {helpFile, webPage}}, Case{32, {helpFile, webPage}}, Case{33, {helpFile}}}) {
+    const Case cases[] = {
+        {6, {}, {hlp}},           {6, {hlp}, {hlp, html}},   {6, {hlp, html}, {hlp, html}}, {0, {}, {hlp}},
+        {10, {}, {html}},         {10, {html}, {html, hlp}}, {10, {html, hlp}, {html, hlp}},
+    };
+    for (const Case& c : cases) {
         SeamRecorder seams;
-        SeamRecorder::s_shellResult = c.shellResult;
+        g_unopenable = c.unopenable;
+        const ShellOpener previous = SetShellOpener(OpenUnlessUnopenable);
         CConverterApp app;
-        app.OnCmdMsg(ID_HELP, 0);
-        EXPECT_EQ(c.opened, SeamRecorder::s_opened) << "shell result " << c.shellResult;
+        app.OpenHelp(c.windowsMajor);
+        SetShellOpener(previous);
+        EXPECT_EQ(c.asked, SeamRecorder::s_opened)
+            << "Windows " << c.windowsMajor << ", unopenable: " << c.unopenable.size();
     }
 }
 
