@@ -72,6 +72,7 @@ void ExpectCaptionBesideIcon(HWND window, UINT dpi) {
     const HFONT font = ::CreateFontIndirectW(&logFont);
 
     button.LoadIcons(dpi);
+    ::SendMessageW(window, WM_MOUSELEAVE, 0, 0);  // the mouse of an earlier test may have left it hovered
     const auto paint = [&](const Canvas& canvas) {
         const HGDIOBJ previous = ::SelectObject(canvas.Dc(), font);
         DRAWITEMSTRUCT drawItem{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, window, canvas.Dc(), canvas.Rect(), 0};
