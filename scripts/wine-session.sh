@@ -25,12 +25,33 @@ unitora_data_dir() {
     echo "${XDG_DATA_HOME:-$HOME/.local/share}/unitora"
 }
 
+# _unitora_caption_logfont <dpi>: the bytes of a LOGFONTW for a bold 11-pixel
+# (at 96 DPI) Japanese caption in IPA P Gothic, as a .reg file's hex list.
+_unitora_caption_logfont() {
+    local height=$((-11 * $1 / 96)) bytes=() i
+    for i in 0 8 16 24; do bytes+=("$(printf '%02x' $(((height >> i) & 0xff)))"); done
+    bytes+=(00 00 00 00 00 00 00 00 00 00 00 00)  # width, escapement, orientation
+    bytes+=(bc 02 00 00)                          # weight 700
+    bytes+=(00 00 00 80 00 00 00 00)              # not italic ..., SHIFTJIS_CHARSET, defaults
+    local face=IPAPGothic
+    for ((i = 0; i < 32; i++)); do
+        if [ $i -lt ${#face} ]; then
+            bytes+=("$(printf '%02x' "'${face:i:1}")" 00)
+        else
+            bytes+=(00 00)
+        fi
+    done
+    local IFS=,
+    echo "${bytes[*]}"
+}
+
 # The prefix's registry settings: the Japanese dialog fonts map to the IPA
 # Gothic faces installed from Debian. Without a window manager (a private
 # Xvfb) Wine draws the window frames itself and does not wait for a manager
 # (about 2 s) whenever a window is hidden: "Managed"="N". On a desktop the
-# window manager keeps the frames. A DPI, when given, is the screen's
-# (LogPixels); otherwise the prefix keeps its own.
+# window manager keeps the frames; the captions Wine draws then are in IPA
+# P Gothic, as its own caption face has no Japanese characters. A DPI, when
+# given, is the screen's (LogPixels); otherwise the prefix keeps its own.
 _unitora_prefix_settings() {
     local managed=$1 dpi=${2:-}
     echo 'Windows Registry Editor Version 5.00'
@@ -38,6 +59,10 @@ _unitora_prefix_settings() {
     if [ "$managed" = no ]; then
         echo '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]'
         echo '"Managed"="N"'
+        echo
+        echo '[HKEY_CURRENT_USER\Control Panel\Desktop\WindowMetrics]'
+        echo "\"CaptionFont\"=hex:$(_unitora_caption_logfont "${dpi:-96}")"
+        echo "\"SmCaptionFont\"=hex:$(_unitora_caption_logfont "${dpi:-96}")"
         echo
     fi
     if [ -n "$dpi" ]; then
