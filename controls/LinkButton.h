@@ -5,7 +5,8 @@
 // owner-drawn. Clicks reach the dialog as ordinary button notifications.
 #pragma once
 
-#include "Framework.h"
+#include "DeviceContext.h"
+#include "StandardControls.h"
 
 class CLinkButton : public CButton {
 public:

@@ -5,7 +5,7 @@
 // elsewhere; a box never parses, beeps or reformats.
 #pragma once
 
-#include "Framework.h"
+#include "StandardControls.h"
 
 // Backspace, tab and the digits; everything else is dropped silently, among
 // it the Ctrl+C/V/X/Z characters, so those keys do nothing in the box.

@@ -1,10 +1,12 @@
 #include "AboutDialog.h"
 
 #include "CloseEffect.h"
+#include "DataExchange.h"
 #include "ModulePath.h"
 #include "ResourceIds.h"
 #include "ShellOpen.h"
 #include "VersionString.h"
+#include "WinApp.h"
 
 namespace {
 
@@ -26,7 +28,7 @@ END_MESSAGE_MAP()
 
 // The OK button's icon is the exit button's, shared with the main window.
 CAboutDialog::CAboutDialog(COLORREF background, COLORREF text, CWnd* pParent)
-    : CBaseColorDialog(IDD_ABOUTBOX, pParent, background, text, FALSE, FALSE),
+    : CBaseColorDialog(IDD_ABOUTBOX, pParent, background, text, {.systemMenu = false, .childPage = false}),
       m_btnOK(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_EXIT)), nullptr, background, text,
               kDisabledText, CLinkButton::kDefaultHover, CColorButton::kFrame3D),
       m_link(background, kLinkText, kDisabledText, CLinkButton::kDefaultHover) {}

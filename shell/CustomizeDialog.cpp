@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ConverterApp.h"
+#include "DataExchange.h"
 #include "ResourceIds.h"
 
 namespace {
@@ -29,7 +30,7 @@ BEGIN_MESSAGE_MAP(CCustomizeDialog, CBaseDialog)
 END_MESSAGE_MAP()
 
 CCustomizeDialog::CCustomizeDialog(CConverterApp& app)
-    : CBaseDialog(IDD_CUSTOMIZE, nullptr, FALSE, FALSE), m_app(app) {}
+    : CBaseDialog(IDD_CUSTOMIZE, nullptr, {.systemMenu = false, .childPage = false}), m_app(app) {}
 
 void CCustomizeDialog::DoDataExchange(CDataExchange* dx) {
     CBaseDialog::DoDataExchange(dx);
@@ -64,7 +65,8 @@ void CCustomizeDialog::FillList() {
     }
 }
 
-// The dialog has no values to exchange; the list is bound already.
+// Refreshing the controls from the data changes nothing visible: the
+// dialog's only exchange binds the list, which is bound already.
 void CCustomizeDialog::ApplyChecks() {
     for (int position = 0; position < unitora::kTabSlotCount; ++position) {
         m_list.SetCheck(position, m_checks[static_cast<size_t>(position)]);

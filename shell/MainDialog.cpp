@@ -3,9 +3,12 @@
 #include "AboutBox.h"
 #include "ConverterApp.h"
 #include "CustomizeDialog.h"
+#include "DataExchange.h"
+#include "FrameworkIds.h"
 #include "PageDialogs.h"
 #include "PageTable.h"
 #include "ResourceIds.h"
+#include "WinApp.h"
 
 static_assert(IDM_ABOUTBOX == kSysCommandAbout, "F10 sends the system menu's about command");
 
@@ -33,7 +36,7 @@ BEGIN_MESSAGE_MAP(CMainDialog, CBaseDialog)
 END_MESSAGE_MAP()
 
 CMainDialog::CMainDialog(CConverterApp& app, CWnd* pParent)
-    : CBaseDialog(IDD_MAIN, pParent, TRUE, FALSE),
+    : CBaseDialog(IDD_MAIN, pParent, {.systemMenu = true, .childPage = false}),
       m_app(app),
       m_hAppIcon(LoadResourceIcon(IDI_PROGRAM, ::GetSystemMetrics(SM_CXICON))),
       m_hSmallIcon(LoadResourceIcon(IDI_PROGRAM, ::GetSystemMetrics(SM_CXSMICON))),

@@ -14,6 +14,7 @@
 #include "BaseDialog.h"
 #include "IconButton.h"
 #include "QuantityDialog.h"
+#include "StandardControls.h"
 
 class CConverterApp;
 
