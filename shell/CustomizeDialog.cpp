@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "ConverterApp.h"
 #include "DataExchange.h"
 #include "ResourceIds.h"
 
@@ -29,8 +28,10 @@ BEGIN_MESSAGE_MAP(CCustomizeDialog, CBaseDialog)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CCustomizeDialog::CCustomizeDialog(CConverterApp& app)
-    : CBaseDialog(IDD_CUSTOMIZE, nullptr, {.systemMenu = false, .childPage = false}), m_app(app) {}
+CCustomizeDialog::CCustomizeDialog(const unitora::TabSlots& tabOrder, const unitora::TabSlots& defaultTabs)
+    : CBaseDialog(IDD_CUSTOMIZE, nullptr, {.systemMenu = false, .childPage = false}),
+      m_tabOrder(tabOrder),
+      m_defaultTabs(defaultTabs) {}
 
 void CCustomizeDialog::DoDataExchange(CDataExchange* dx) {
     CBaseDialog::DoDataExchange(dx);
@@ -49,10 +50,10 @@ BOOL CCustomizeDialog::OnInitDialog() {
 
 void CCustomizeDialog::FillList() {
     m_list.ResetContent();
-    const std::vector<int> visible = unitora::TabPages(m_app.m_tabOrder, m_app.m_defaultTabs);
+    const std::vector<int> visible = unitora::TabPages(m_tabOrder, m_defaultTabs);
     size_t position = 0;
     const auto append = [&](int page, int check) {
-        m_list.AddString(m_app.m_defaultTabs[static_cast<size_t>(page)].c_str());
+        m_list.AddString(m_defaultTabs[static_cast<size_t>(page)].c_str());
         m_checks[position++] = check;
     };
     for (int page : visible) {
@@ -140,7 +141,7 @@ void CCustomizeDialog::OnOK() {
             order[slot++] = std::wstring(text.View());
         }
     }
-    m_app.m_tabOrder = order;
+    m_tabOrder = order;
     EndDialog(IDOK);
 }
 

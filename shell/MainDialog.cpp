@@ -1,7 +1,6 @@
 #include "MainDialog.h"
 
 #include "AboutBox.h"
-#include "ConverterApp.h"
 #include "CustomizeDialog.h"
 #include "DataExchange.h"
 #include "FrameworkIds.h"
@@ -35,9 +34,9 @@ BEGIN_MESSAGE_MAP(CMainDialog, CBaseDialog)
     ON_COMMAND(IDM_PREVIOUS_TAB, OnPreviousTab)
 END_MESSAGE_MAP()
 
-CMainDialog::CMainDialog(CConverterApp& app, CWnd* pParent)
+CMainDialog::CMainDialog(unitora::TabSettings& tabSettings, CWnd* pParent)
     : CBaseDialog(IDD_MAIN, pParent, {.systemMenu = true, .childPage = false}),
-      m_app(app),
+      m_tabSettings(tabSettings),
       m_hAppIcon(LoadResourceIcon(IDI_PROGRAM, ::GetSystemMetrics(SM_CXICON))),
       m_hSmallIcon(LoadResourceIcon(IDI_PROGRAM, ::GetSystemMetrics(SM_CXSMICON))),
       m_btnExit(LoadButtonIcon(IDI_EXIT), nullptr, CColorButton::kFrame3D),
@@ -79,9 +78,10 @@ void CMainDialog::CreatePages() {
 
 void CMainDialog::RebuildTabs() {
     m_tab.DeleteAllItems();
-    m_tabToPage = unitora::TabPages(m_app.m_tabOrder, m_app.m_defaultTabs);
+    const unitora::TabSlots& labels = m_tabSettings.GetDefaultTabs();
+    m_tabToPage = unitora::TabPages(m_tabSettings.GetTabOrder(), labels);
     for (size_t tab = 0; tab < m_tabToPage.size(); ++tab) {
-        m_tab.InsertItem(static_cast<int>(tab), m_app.m_defaultTabs[static_cast<size_t>(m_tabToPage[tab])].c_str());
+        m_tab.InsertItem(static_cast<int>(tab), labels[static_cast<size_t>(m_tabToPage[tab])].c_str());
     }
     if (!m_tabToPage.empty()) {
         m_tab.SetCurSel(0);
@@ -135,9 +135,9 @@ void CMainDialog::OnHelpButton() { PostMessage(WM_COMMAND, ID_HELP, 0); }
 // start reads whatever the store holds then, falling back to the default
 // order if a write that stopped halfway left it invalid.
 void CMainDialog::OnCustomize() {
-    CCustomizeDialog dialog(m_app);
+    CCustomizeDialog dialog(m_tabSettings.GetTabOrder(), m_tabSettings.GetDefaultTabs());
     if (dialog.DoModal() == IDOK) {
-        m_app.SaveTabOrder();
+        m_tabSettings.SetTabOrder(dialog.GetTabOrder());
         ArrangePages();
     }
 }
