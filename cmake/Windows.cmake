@@ -26,8 +26,8 @@ include(cmake/PortableTests.cmake)
 target_link_libraries(unitora-portable-tests PRIVATE GTest::gtest_main)
 unitora_add_wine_test(unitora-portable-tests)
 
-# Framework, controls, shell and the program: add their libraries and test
-# programs below, each test program registered with unitora_add_wine_test().
+# Framework, controls, pages, shell and the program, with their test
+# programs, each registered through unitora_add_wine_test().
 add_subdirectory(framework)
 add_subdirectory(tests/windows/support)
 add_subdirectory(tests/windows/framework)

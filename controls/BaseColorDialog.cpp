@@ -1,12 +1,14 @@
 #include "BaseColorDialog.h"
 
+#include "DeviceContext.h"
+
 BEGIN_MESSAGE_MAP(CBaseColorDialog, CBaseDialog)
     ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 CBaseColorDialog::CBaseColorDialog(UINT templateId, CWnd* pParent, COLORREF background, COLORREF text,
-                                   BOOL systemMenu, BOOL childPage)
-    : CBaseDialog(templateId, pParent, systemMenu, childPage), m_crText(text), m_brBackground(background) {}
+                                   BaseDialogOptions options)
+    : CBaseDialog(templateId, pParent, options), m_crText(text), m_brBackground(background) {}
 
 // Edit boxes, buttons, list boxes and scroll bars keep the system's colours.
 HBRUSH CBaseColorDialog::OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor) {

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "BaseDialog.h"
+#include "GdiObjects.h"
 
 class CBaseColorDialog : public CBaseDialog {
 public:
-    CBaseColorDialog(UINT templateId, CWnd* pParent, COLORREF background, COLORREF text, BOOL systemMenu,
-                     BOOL childPage);
+    CBaseColorDialog(UINT templateId, CWnd* pParent, COLORREF background, COLORREF text,
+                     BaseDialogOptions options);
 
 protected:
     HBRUSH OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor);

@@ -1,5 +1,8 @@
 #include "BaseDialog.h"
 
+#include "FrameworkIds.h"
+#include "Menu.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -29,11 +32,11 @@ BEGIN_MESSAGE_MAP(CBaseDialog, CDialog)
     ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
-CBaseDialog::CBaseDialog(UINT templateId, CWnd* pParent, BOOL systemMenu, BOOL childPage) noexcept
+CBaseDialog::CBaseDialog(UINT templateId, CWnd* pParent, BaseDialogOptions options) noexcept
     : CDialog(templateId, pParent),
       m_pOwnerWnd(pParent),
-      m_bSystemMenu(systemMenu),
-      m_bChildPage(childPage) {}
+      m_bSystemMenu(options.systemMenu),
+      m_bChildPage(options.childPage) {}
 
 BOOL CBaseDialog::CreateFromTemplate() {
     return Create(m_lpszTemplateName, m_bChildPage ? nullptr : m_pOwnerWnd);

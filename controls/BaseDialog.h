@@ -11,17 +11,22 @@
 // - CreateFromTemplate makes the dialog a modeless window from its template.
 #pragma once
 
-#include "Framework.h"
+#include "Dialog.h"
 
 // System menu commands the dialogs add.
 constexpr UINT kSysCommandAbout = 16;  // handled by the main window
 constexpr UINT kSysCommandHelp = 99;   // becomes the help command (ID_HELP)
 
+// What a dialog takes on of the shared behaviour, named at the call:
+// CBaseDialog(IDD_MAIN, pParent, {.systemMenu = true, .childPage = false}).
+struct BaseDialogOptions {
+    bool systemMenu = false;  // rework the system menu during initialisation
+    bool childPage = false;   // the dialog is a page inside the main window
+};
+
 class CBaseDialog : public CDialog {
 public:
-    // systemMenu: rework the system menu during initialisation.
-    // childPage: the dialog is a page inside the main window.
-    CBaseDialog(UINT templateId, CWnd* pParent, BOOL systemMenu, BOOL childPage) noexcept;
+    CBaseDialog(UINT templateId, CWnd* pParent, BaseDialogOptions options) noexcept;
 
     // Creates the dialog as a modeless window from its template. A page's
     // parent is the application's main window; any other dialog's parent is

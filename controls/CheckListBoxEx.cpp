@@ -1,5 +1,7 @@
 #include "CheckListBoxEx.h"
 
+#include "DeviceContext.h"
+
 #include <algorithm>
 #include <cwchar>
 

@@ -11,6 +11,8 @@
 // one's place, or the new last row when the last one went.
 #pragma once
 
+#include "CheckListBox.h"
+#include "GdiObjects.h"
 #include "TitleTip.h"
 
 #include <vector>

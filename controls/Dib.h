@@ -2,6 +2,6 @@
 // bitmap is created or attached; frees it when it goes.
 #pragma once
 
-#include "Framework.h"
+#include "GdiObjects.h"
 
 class CDib : public CBitmap {};

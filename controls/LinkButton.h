@@ -5,7 +5,8 @@
 // owner-drawn. Clicks reach the dialog as ordinary button notifications.
 #pragma once
 
-#include "Framework.h"
+#include "DeviceContext.h"
+#include "StandardControls.h"
 
 // The colours of an owner-drawn button: its fill, and its caption normally,
 // while disabled and while the mouse is over it.

@@ -9,6 +9,7 @@
 // draws nothing and copies nothing.
 #pragma once
 
+#include "DeviceContext.h"
 #include "Dib.h"
 
 class CMemDC : public CDC {

@@ -12,7 +12,7 @@
 // control characters) reach it as in any other text box.
 #pragma once
 
-#include "Framework.h"
+#include "StandardControls.h"
 
 // Backspace, tab and the digits; every other character is dropped silently.
 class CNumberEditBox : public CEdit {

@@ -1,5 +1,7 @@
 #include "TitleTip.h"
 
+#include "DeviceContext.h"
+
 namespace {
 
 LPARAM PointParam(POINT point) { return MAKELPARAM(point.x, point.y); }

@@ -8,7 +8,7 @@
 // Messages are posted, so their targets see them after the tip has gone.
 #pragma once
 
-#include "Framework.h"
+#include "Window.h"
 
 class CExtTitleTip : public CWnd {
 public:

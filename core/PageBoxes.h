@@ -10,7 +10,8 @@ namespace unitora {
 
 class PageBoxes {
 public:
-    // Step 1 of the conversion cycle: the whole text of one box.
+    // The whole text of one box, which a box's change handler tests before
+    // anything is read back.
     virtual std::wstring BoxText(int id) = 0;
     // All boxes into the stored values. On the first box that is not a
     // number: the prompt, focus and whole-text selection on that box, and

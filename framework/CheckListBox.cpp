@@ -1,5 +1,7 @@
 #include "CheckListBox.h"
 
+#include "DeviceContext.h"
+
 #include <uxtheme.h>
 #include <vssym32.h>
 

@@ -7,17 +7,7 @@ using unitora::framework::GetThreadState;
 
 CDC::~CDC() { DeleteDC(); }
 
-CDC* CDC::FromHandle(HDC dc) {
-    if (dc == nullptr) {
-        return nullptr;
-    }
-    auto& wrapper = GetThreadState().temporaryDCs[dc];
-    if (!wrapper) {
-        wrapper = std::make_unique<CDC>();
-        wrapper->m_hDC = dc;
-    }
-    return wrapper.get();
-}
+CDC* CDC::FromHandle(HDC dc) { return GetThreadState().temporaries.Wrap<&CDC::m_hDC>(dc); }
 
 BOOL CDC::Attach(HDC dc) noexcept {
     if (dc == nullptr || m_hDC != nullptr) {

@@ -1,7 +1,5 @@
 #include "ExceptionBarrier.h"
 
-#include "WinApp.h"
-
 #include <string>
 
 const wchar_t kExceptionReportText[] =
@@ -11,6 +9,13 @@ namespace {
 
 ExceptionReportFunction g_report = ShowExceptionReportMessageBox;
 bool g_reporting = false;
+
+// Made on first use: the application object sets it during static
+// initialisation.
+std::wstring& Caption() {
+    static std::wstring caption;
+    return caption;
+}
 
 // The exception's own text, as the runtime gives it (ASCII in practice).
 std::wstring WideWhat(const char* what) {
@@ -36,9 +41,11 @@ void ShowExceptionReportMessageBox(HWND owner, const char* what) {
         text += WideWhat(what);
         text += L")";
     }
-    CWinApp* app = AfxGetApp();
-    ::MessageBoxW(owner, text.c_str(), app != nullptr ? app->m_pszAppName : nullptr, MB_OK | MB_ICONERROR);
+    const std::wstring& caption = Caption();
+    ::MessageBoxW(owner, text.c_str(), caption.empty() ? nullptr : caption.c_str(), MB_OK | MB_ICONERROR);
 }
+
+void SetExceptionReportCaption(LPCWSTR caption) { Caption() = caption != nullptr ? caption : L""; }
 
 namespace unitora::framework {
 

@@ -1,10 +1,14 @@
 // The barrier that keeps a C++ exception from unwinding through the
-// system's frames. Every place where the system calls into the framework (the
-// window and dialog procedures, the creation hook) and every place where the
-// framework's message loops call the program (message filter, pre-translation)
-// runs the program's code through CallGuarded. An exception that gets there
-// is reported to the user once, in a message box, and the message gets the
-// result that leaves its window in a sane state; the program runs on.
+// system's frames. The window and dialog procedures run the program's code
+// through CallGuarded; the creation hook and the modal loops' calls into the
+// program (message filter, pre-translation) catch and report the same way.
+// An exception that gets there is reported to the user once, in a message
+// box, and the message gets the result that leaves its window in a sane
+// state; the program runs on.
+//
+// CWinThread::Run, the message loop of an application whose InitInstance
+// returns TRUE, has no barrier of its own: what escapes its pre-translation
+// ends the program, reported by the entry point.
 //
 // The data exchange's own abort never gets here: UpdateData catches it.
 #pragma once
@@ -47,5 +51,9 @@ ExceptionReportFunction SetExceptionReport(ExceptionReportFunction report) noexc
 
 // The message box itself.
 void ShowExceptionReportMessageBox(HWND owner, const char* what);
+
+// The message box's caption (the application's name); null: the system's
+// default caption.
+void SetExceptionReportCaption(LPCWSTR caption);
 
 extern const wchar_t kExceptionReportText[];

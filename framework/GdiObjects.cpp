@@ -3,8 +3,6 @@
 #include "DeviceContext.h"
 #include "ThreadState.h"
 
-#include <memory>
-
 using unitora::framework::GetThreadState;
 
 CGdiObject::~CGdiObject() { DeleteObject(); }
@@ -35,16 +33,7 @@ int CGdiObject::GetObject(int size, void* buffer) const noexcept {
 }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ handle) {
-    if (handle == nullptr) {
-        return nullptr;
-    }
-    auto& temporaries = GetThreadState().temporaryGdiObjects;
-    auto& wrapper = temporaries[handle];
-    if (!wrapper) {
-        wrapper = std::make_unique<CGdiObject>();
-        wrapper->m_hObject = handle;
-    }
-    return wrapper.get();
+    return GetThreadState().temporaries.Wrap<&CGdiObject::m_hObject>(handle);
 }
 
 CBrush::CBrush(COLORREF color) { CreateSolidBrush(color); }

@@ -3,15 +3,7 @@
 #include "ThreadState.h"
 
 CMenu* CMenu::FromHandle(HMENU menu) {
-    if (menu == nullptr) {
-        return nullptr;
-    }
-    auto& wrapper = unitora::framework::GetThreadState().temporaryMenus[menu];
-    if (!wrapper) {
-        wrapper = std::make_unique<CMenu>();
-        wrapper->m_hMenu = menu;
-    }
-    return wrapper.get();
+    return unitora::framework::GetThreadState().temporaries.Wrap<&CMenu::m_hMenu>(menu);
 }
 
 BOOL CMenu::DeleteMenu(UINT position, UINT flags) noexcept { return ::DeleteMenu(m_hMenu, position, flags); }

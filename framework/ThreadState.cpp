@@ -1,42 +1,16 @@
 #include "ThreadState.h"
 
-#include "DeviceContext.h"
-#include "GdiObjects.h"
-#include "Menu.h"
-#include "Window.h"
-
 namespace unitora::framework {
-
-ThreadState::ThreadState() = default;
-
-ThreadState::~ThreadState() { DeleteTemporaries(); }
 
 ThreadState& GetThreadState() {
     thread_local ThreadState state;
     return state;
 }
 
-// The wrappers never own their handles.
-void ThreadState::DeleteTemporaries() {
-    for (auto& [handle, window] : temporaryWindows) {
-        window->m_hWnd = nullptr;
-    }
-    for (auto& [handle, dc] : temporaryDCs) {
-        dc->Detach();
-    }
-    for (auto& [handle, object] : temporaryGdiObjects) {
-        object->Detach();
-    }
-    temporaryWindows.clear();
-    temporaryDCs.clear();
-    temporaryGdiObjects.clear();
-    temporaryMenus.clear();
-}
-
 void DeleteTemporariesWhenIdle() {
     ThreadState& state = GetThreadState();
     if (state.messageDepth == 0) {
-        state.DeleteTemporaries();
+        state.temporaries.Clear();
     }
 }
 

@@ -4,14 +4,12 @@
 // notifications are locked out, and the window being created.
 #pragma once
 
+#include "TemporaryWrappers.h"
+
 #include <windows.h>
 
-#include <memory>
 #include <unordered_map>
 
-class CDC;
-class CGdiObject;
-class CMenu;
 class CWnd;
 
 namespace unitora::framework {
@@ -33,20 +31,8 @@ struct CurrentMessage {
 };
 
 struct ThreadState {
-    ThreadState();
-    ~ThreadState();
-    ThreadState(const ThreadState&) = delete;
-    ThreadState& operator=(const ThreadState&) = delete;
-
-    // Lets go of each wrapped handle, then frees the wrappers.
-    void DeleteTemporaries();
-
     std::unordered_map<HWND, WindowRecord> windows;
-
-    std::unordered_map<HWND, std::unique_ptr<CWnd>> temporaryWindows;
-    std::unordered_map<HDC, std::unique_ptr<CDC>> temporaryDCs;
-    std::unordered_map<HGDIOBJ, std::unique_ptr<CGdiObject>> temporaryGdiObjects;
-    std::unordered_map<HMENU, std::unique_ptr<CMenu>> temporaryMenus;
+    TemporaryWrappers temporaries;
 
     CurrentMessage currentMessage;
     int messageDepth = 0;  // framework window and dialog procedures running

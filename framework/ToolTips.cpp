@@ -1,8 +1,6 @@
 // Tooltips for a window's child controls.
 #include "Window.h"
 
-#include "MessagePump.h"
-
 #include <commctrl.h>
 
 #include <vector>
@@ -95,17 +93,15 @@ void CWnd::RemoveSharedTools() noexcept {
     }
 }
 
-namespace unitora::framework {
-
 // The tooltip of the nearest framework window, from the message's window up
 // to its top-level window, sees every mouse message: it finds the tool by
 // the message's window.
-void RelayToolTipMessage(const MSG& msg) {
+void CWnd::RelayToolTipMessage(const MSG& msg) {
     if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST) {
         return;
     }
     for (HWND window = msg.hwnd; window != nullptr; window = ::GetParent(window)) {
-        const CWnd* object = CWnd::FromHandlePermanent(window);
+        const CWnd* object = FromHandlePermanent(window);
         if (const HWND toolTip = object != nullptr ? object->GetToolTipWindow() : nullptr) {
             ::SendMessageW(toolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
             return;
@@ -115,8 +111,6 @@ void RelayToolTipMessage(const MSG& msg) {
         }
     }
 }
-
-}  // namespace unitora::framework
 
 HWND CWnd::GetToolTipWindow() const noexcept {
     return m_pToolTip ? m_pToolTip->m_hWnd : m_hSharedToolTip;

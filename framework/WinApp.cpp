@@ -1,6 +1,6 @@
 #include "WinApp.h"
 
-#include "MessagePump.h"
+#include "ExceptionBarrier.h"
 #include "ModulePath.h"
 #include "ThreadState.h"
 
@@ -34,17 +34,19 @@ int CWinThread::ExitInstance() { return 0; }
 
 BOOL CWinThread::ProcessMessageFilter(int, LPMSG) { return FALSE; }
 
-BOOL CWinThread::PreTranslateMessage(MSG* msg) { return unitora::framework::PreTranslateForWindows(*msg); }
+BOOL CWinThread::PreTranslateMessage(MSG* msg) { return CWnd::WalkPreTranslateTree(msg); }
 
 CWinApp::CWinApp() : m_exeName(GetPathTitle(GetModulePath()).View()) {
     m_pszAppName = m_exeName.c_str();
     m_pszProfileName = m_pszAppName;
     g_currentApp = this;
+    SetExceptionReportCaption(m_pszAppName);
 }
 
 CWinApp::~CWinApp() {
     if (g_currentApp == this) {
         g_currentApp = nullptr;
+        SetExceptionReportCaption(nullptr);
     }
 }
 

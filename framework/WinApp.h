@@ -25,10 +25,6 @@
 
 #include <cstddef>
 #include <span>
-
-#include <cstddef>
-#include <span>
-
 #include <string>
 
 class CWinThread : public CCmdTarget {

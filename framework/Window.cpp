@@ -78,15 +78,7 @@ CWnd* CWnd::FromHandle(HWND window) {
     if (CWnd* permanent = FromHandlePermanent(window)) {
         return permanent;
     }
-    if (window == nullptr) {
-        return nullptr;
-    }
-    auto& wrapper = GetThreadState().temporaryWindows[window];
-    if (!wrapper) {
-        wrapper = std::make_unique<CWnd>();
-        wrapper->m_hWnd = window;
-    }
-    return wrapper.get();
+    return GetThreadState().temporaries.Wrap<&CWnd::m_hWnd>(window);
 }
 
 BOOL CWnd::Attach(HWND window) {

@@ -15,15 +15,15 @@
 
 #include "CString.h"
 #include "CmdTarget.h"
-#include "DeviceContext.h"
 #include "Geometry.h"
-#include "Menu.h"
 
 #include <windows.h>
 
 #include <memory>
 
+class CDC;
 class CDataExchange;
+class CMenu;
 
 class CWnd : public CCmdTarget {
 public:
@@ -128,6 +128,11 @@ public:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL PreTranslateMessage(MSG* msg);
+    // Offers the message to PreTranslateMessage of the framework windows from
+    // the message's window up to its top-level window, innermost first, after
+    // a mouse message has been shown to their tooltip. TRUE when one of them
+    // consumed it. The framework's message loops call it for every message.
+    static BOOL WalkPreTranslateTree(MSG* msg);
     // The original procedure with the message currently being processed.
     LRESULT Default();
 
@@ -165,6 +170,9 @@ private:
 
     CWnd* ToolTipHost();
     void RemoveSharedTools() noexcept;
+    // Shows a mouse message to the tooltip of the window it concerns, so
+    // that the tooltip can show and hide its tips.
+    static void RelayToolTipMessage(const MSG& msg);
 
     bool m_bCreatedHere = false;  // created by this object, so destroyed by it
     std::unique_ptr<CWnd> m_pToolTip;      // the tooltip window this object owns

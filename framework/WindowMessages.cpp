@@ -34,6 +34,20 @@ LRESULT CWnd::Default() {
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
+BOOL CWnd::WalkPreTranslateTree(MSG* msg) {
+    RelayToolTipMessage(*msg);
+    for (HWND window = msg->hwnd; window != nullptr; window = ::GetParent(window)) {
+        CWnd* object = FromHandlePermanent(window);
+        if (object != nullptr && object->PreTranslateMessage(msg)) {
+            return TRUE;
+        }
+        if ((::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) {
+            break;
+        }
+    }
+    return FALSE;
+}
+
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     switch (message) {
     case WM_COMMAND:

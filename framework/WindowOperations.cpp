@@ -2,6 +2,8 @@
 // and messages.
 #include "Window.h"
 
+#include "Menu.h"
+
 CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
 
 int CWnd::GetDlgCtrlID() const noexcept { return ::GetDlgCtrlID(m_hWnd); }

@@ -1,6 +1,8 @@
 #include "QuantityDialog.h"
 
+#include "DataExchange.h"
 #include "MemoryBoxes.h"
+#include "NumberPrompt.h"
 #include "PageFontMetrics.h"
 #include "PageTemplate.h"
 
@@ -39,7 +41,7 @@ BEGIN_MESSAGE_MAP(CQuantityDialog, CBaseDialog)
 END_MESSAGE_MAP()
 
 CQuantityDialog::CQuantityDialog(const unitora::PageRecord& record, CWnd* pParent)
-    : CBaseDialog(record.templateId, pParent, TRUE, TRUE), m_page(record) {}
+    : CBaseDialog(record.templateId, pParent, {.systemMenu = true, .childPage = true}), m_page(record) {}
 
 // The page is laid out for the font and DPI of the window it is made in.
 // The page's template number becomes its window's control ID, so that the

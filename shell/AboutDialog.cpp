@@ -3,11 +3,13 @@
 #include <utility>
 
 #include "CloseEffect.h"
+#include "DataExchange.h"
 #include "Dpi.h"
 #include "ModulePath.h"
 #include "ResourceIds.h"
 #include "ShellOpen.h"
 #include "VersionString.h"
+#include "WinApp.h"
 
 namespace {
 
@@ -30,7 +32,7 @@ END_MESSAGE_MAP()
 
 // The OK button's icon is the exit button's.
 CAboutDialog::CAboutDialog(COLORREF background, COLORREF text, CWnd* pParent)
-    : CBaseColorDialog(IDD_ABOUTBOX, pParent, background, text, FALSE, FALSE),
+    : CBaseColorDialog(IDD_ABOUTBOX, pParent, background, text, {.systemMenu = false, .childPage = false}),
       m_btnOK({.icon = IDI_EXIT,
                .colours = {.background = background,
                            .text = text,

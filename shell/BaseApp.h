@@ -3,7 +3,7 @@
 // while it runs as a modal dialog, the settings key, and help.
 #pragma once
 
-#include "Framework.h"
+#include "WinApp.h"
 
 class CBaseApp : public CWinApp {
 public:

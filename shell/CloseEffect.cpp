@@ -2,6 +2,7 @@
 
 #include "BounceSchedule.h"
 #include "MemDC.h"
+#include "Window.h"
 
 namespace {
 

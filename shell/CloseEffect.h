@@ -9,7 +9,7 @@
 // Every window, context and bitmap it makes is freed before it returns.
 #pragma once
 
-#include "Framework.h"
+#include "Geometry.h"
 
 // Plays the animation for a window with this rectangle on the screen.
 void PlayBounceAnimation(const CRect& windowRect);

@@ -48,6 +48,11 @@ void CConverterApp::LoadTabSettings() {
     m_tabOrder = unitora::LoadTabSettings(store, m_defaultTabs);
 }
 
+void CConverterApp::SetTabOrder(const unitora::TabSlots& order) {
+    m_tabOrder = order;
+    SaveTabOrder();
+}
+
 void CConverterApp::SaveTabOrder() {
     CProfileTabOrderStore store(*this);
     unitora::SaveTabOrder(store, m_tabOrder);

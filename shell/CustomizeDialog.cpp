@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ConverterApp.h"
+#include "DataExchange.h"
 #include "ResourceIds.h"
 
 namespace {
@@ -28,8 +28,10 @@ BEGIN_MESSAGE_MAP(CCustomizeDialog, CBaseDialog)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CCustomizeDialog::CCustomizeDialog(CConverterApp& app)
-    : CBaseDialog(IDD_CUSTOMIZE, nullptr, FALSE, FALSE), m_app(app) {}
+CCustomizeDialog::CCustomizeDialog(const unitora::TabSlots& tabOrder, const unitora::TabSlots& defaultTabs)
+    : CBaseDialog(IDD_CUSTOMIZE, nullptr, {.systemMenu = false, .childPage = false}),
+      m_tabOrder(tabOrder),
+      m_defaultTabs(defaultTabs) {}
 
 void CCustomizeDialog::DoDataExchange(CDataExchange* dx) {
     CBaseDialog::DoDataExchange(dx);
@@ -48,10 +50,10 @@ BOOL CCustomizeDialog::OnInitDialog() {
 
 void CCustomizeDialog::FillList() {
     m_list.ResetContent();
-    const std::vector<int> visible = unitora::TabPages(m_app.m_tabOrder, m_app.m_defaultTabs);
+    const std::vector<int> visible = unitora::TabPages(m_tabOrder, m_defaultTabs);
     size_t position = 0;
     const auto append = [&](int page, int check) {
-        m_list.AddString(m_app.m_defaultTabs[static_cast<size_t>(page)].c_str());
+        m_list.AddString(m_defaultTabs[static_cast<size_t>(page)].c_str());
         m_checks[position++] = check;
     };
     for (int page : visible) {
@@ -64,7 +66,8 @@ void CCustomizeDialog::FillList() {
     }
 }
 
-// The dialog has no values to exchange; the list is bound already.
+// Refreshing the controls from the data changes nothing visible: the
+// dialog's only exchange binds the list, which is bound already.
 void CCustomizeDialog::ApplyChecks() {
     for (int position = 0; position < unitora::kTabSlotCount; ++position) {
         m_list.SetCheck(position, m_checks[static_cast<size_t>(position)]);
@@ -138,7 +141,7 @@ void CCustomizeDialog::OnOK() {
             order[slot++] = std::wstring(text.View());
         }
     }
-    m_app.m_tabOrder = order;
+    m_tabOrder = order;
     EndDialog(IDOK);
 }
 

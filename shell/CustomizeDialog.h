@@ -4,9 +4,9 @@
 // A tick shows a tab, the list order is the tab order; the move buttons move
 // the selected label one place (repeatedly while held down).
 //
-// OK puts the checked labels, in list order, into the application's tab
-// order; the caller stores it and rebuilds the tabs. Cancel, Escape and the
-// close box change nothing.
+// OK makes the checked labels, in list order, the dialog's tab order, which
+// the caller then stores and shows. Cancel, Escape and the close box leave
+// the order as it was given.
 #pragma once
 
 #include <array>
@@ -15,11 +15,14 @@
 #include "CheckListBoxEx.h"
 #include "TabOrder.h"
 
-class CConverterApp;
-
 class CCustomizeDialog : public CBaseDialog {
 public:
-    explicit CCustomizeDialog(CConverterApp& app);
+    // The tab order in effect and the tab labels in page order.
+    CCustomizeDialog(const unitora::TabSlots& tabOrder, const unitora::TabSlots& defaultTabs);
+
+    // The chosen order once the dialog has ended with OK; until then the
+    // order it was given.
+    const unitora::TabSlots& GetTabOrder() const { return m_tabOrder; }
 
     // The auto-repeat timer of the move buttons.
     static constexpr UINT_PTR kRepeatTimer = 1;
@@ -50,7 +53,8 @@ private:
     // check. Without a selection, or at the list's edge, only focuses the list.
     void MoveSelection(int step);
 
-    CConverterApp& m_app;
+    unitora::TabSlots m_tabOrder;
+    const unitora::TabSlots m_defaultTabs;
     // The initial check of each list position: 1 checked, 0 not. Not kept up
     // with the user's ticks and moves.
     std::array<int, unitora::kTabSlotCount> m_checks{};

@@ -4,12 +4,14 @@
 #include <utility>
 
 #include "AboutBox.h"
-#include "ConverterApp.h"
 #include "CustomizeDialog.h"
+#include "DataExchange.h"
 #include "FindUnitDialog.h"
+#include "FrameworkIds.h"
 #include "PageDialogs.h"
 #include "PageTable.h"
 #include "ResourceIds.h"
+#include "WinApp.h"
 
 static_assert(IDM_ABOUTBOX == kSysCommandAbout, "F10 sends the system menu's about command");
 
@@ -25,9 +27,9 @@ BEGIN_MESSAGE_MAP(CMainDialog, CBaseDialog)
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
-CMainDialog::CMainDialog(CConverterApp& app, CWnd* pParent)
-    : CBaseDialog(IDD_MAIN, pParent, TRUE, FALSE),
-      m_app(app),
+CMainDialog::CMainDialog(unitora::TabSettings& tabSettings, CWnd* pParent)
+    : CBaseDialog(IDD_MAIN, pParent, {.systemMenu = true, .childPage = false}),
+      m_tabSettings(tabSettings),
       m_btnExit({.icon = IDI_EXIT}),
       m_btnAbout({.icon = IDI_PROGRAM}),
       m_btnHelp({.icon = IDI_HELP_BOOK}),
@@ -87,9 +89,10 @@ void CMainDialog::CreatePages() {
 
 void CMainDialog::RebuildTabs() {
     m_tab.DeleteAllItems();
-    m_tabToPage = unitora::TabPages(m_app.m_tabOrder, m_app.m_defaultTabs);
+    const unitora::TabSlots& labels = m_tabSettings.GetDefaultTabs();
+    m_tabToPage = unitora::TabPages(m_tabSettings.GetTabOrder(), labels);
     for (size_t tab = 0; tab < m_tabToPage.size(); ++tab) {
-        m_tab.InsertItem(static_cast<int>(tab), m_app.m_defaultTabs[static_cast<size_t>(m_tabToPage[tab])].c_str());
+        m_tab.InsertItem(static_cast<int>(tab), labels[static_cast<size_t>(m_tabToPage[tab])].c_str());
     }
     if (!m_tabToPage.empty()) {
         m_tab.SetCurSel(0);
@@ -161,9 +164,9 @@ void CMainDialog::OnHelpButton() { PostMessage(WM_COMMAND, ID_HELP, 0); }
 // start reads whatever the store holds then, falling back to the default
 // order if a write that stopped halfway left it invalid.
 void CMainDialog::OnCustomize() {
-    CCustomizeDialog dialog(m_app);
+    CCustomizeDialog dialog(m_tabSettings.GetTabOrder(), m_tabSettings.GetDefaultTabs());
     if (dialog.DoModal() == IDOK) {
-        m_app.SaveTabOrder();
+        m_tabSettings.SetTabOrder(dialog.GetTabOrder());
         ArrangePages();
     }
 }

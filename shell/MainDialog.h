@@ -18,15 +18,16 @@
 #include "IconButton.h"
 #include "QuantityDialog.h"
 #include "ResourceIcon.h"
-
-class CConverterApp;
+#include "StandardControls.h"
+#include "TabSettings.h"
 
 class CMainDialog : public CBaseDialog {
 public:
-    // The application gives the tab labels and the tab order.
-    explicit CMainDialog(CConverterApp& app, CWnd* pParent = nullptr);
+    // The tab labels and the tab order come from the tab settings, which a
+    // confirmed customization changes.
+    explicit CMainDialog(unitora::TabSettings& tabSettings, CWnd* pParent = nullptr);
 
-    // Rebuilds the tabs from the application's tab order, lays every page
+    // Rebuilds the tabs from the tab settings' order, lays every page
     // over the page frame and shows the first tab's page.
     void ArrangePages();
 
@@ -60,7 +61,7 @@ private:
     // Selects the tab this many places on, wrapping, as a click would.
     void StepTab(int step);
 
-    CConverterApp& m_app;
+    unitora::TabSettings& m_tabSettings;
     // By page index. Each page object destroys its own window, if it still
     // exists, before the main window's goes.
     std::vector<std::unique_ptr<CQuantityDialog>> m_pages;

@@ -3,7 +3,7 @@
 // to see what would be opened.
 #pragma once
 
-#include "Framework.h"
+#include "CString.h"
 
 // The shell's result: above 32 when the target was handed to a program, 32
 // or below when it could not be (no such file, no program for it).

@@ -3,6 +3,6 @@
 // resources; empty when there is none or it is malformed.
 #pragma once
 
-#include "Framework.h"
+#include "CString.h"
 
 CString GetVersionString();

@@ -14,7 +14,9 @@ constexpr COLORREF kOtherText = RGB(12, 34, 56);
 
 class CColorTestDialog : public CBaseColorDialog {
 public:
-    CColorTestDialog() : CBaseColorDialog(IDD_TEST_TOP_LEVEL, nullptr, kBackground, kText, FALSE, FALSE) {}
+    CColorTestDialog()
+        : CBaseColorDialog(IDD_TEST_TOP_LEVEL, nullptr, kBackground, kText,
+                           {.systemMenu = false, .childPage = false}) {}
 };
 
 COLORREF BrushColor(HBRUSH brush) {

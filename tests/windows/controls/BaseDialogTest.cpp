@@ -34,7 +34,8 @@ std::vector<MenuItem> ItemsOf(HMENU menu) {
 // The test's top-level dialog, with the system-menu flag of the test's choice.
 class CTopLevelDialog : public CBaseDialog {
 public:
-    explicit CTopLevelDialog(BOOL systemMenu = TRUE) : CBaseDialog(IDD_TEST_TOP_LEVEL, nullptr, systemMenu, FALSE) {}
+    explicit CTopLevelDialog(bool systemMenu = true)
+        : CBaseDialog(IDD_TEST_TOP_LEVEL, nullptr, {.systemMenu = systemMenu, .childPage = false}) {}
 
     HWND Item(int id) const { return ::GetDlgItem(m_hWnd, id); }
 };
@@ -74,7 +75,7 @@ TEST_F(BaseDialogTest, TheSystemMenuOffersHelpAndAboutOverMoveMinimizeAndClose) 
 }
 
 TEST_F(BaseDialogTest, WithoutTheSystemMenuFlagTheMenuStaysAsTheSystemMadeIt) {
-    CTopLevelDialog plain(FALSE);
+    CTopLevelDialog plain(false);
     ASSERT_TRUE(plain.CreateFromTemplate());
     const std::vector<MenuItem> items = ItemsOf(::GetSystemMenu(plain.m_hWnd, FALSE));
     ASSERT_FALSE(items.empty());
@@ -131,7 +132,7 @@ protected:
 };
 
 TEST_F(ChildPageTest, ALeftButtonDragOnAPageMovesItsOwnerAndNothingElseDoes) {
-    CBaseDialog page(IDD_TEST_CHILD, &m_host, TRUE, TRUE);
+    CBaseDialog page(IDD_TEST_CHILD, &m_host, {.systemMenu = true, .childPage = true});
     ASSERT_TRUE(page.CreateFromTemplate());
     EXPECT_EQ(m_host.m_hWnd, ::GetParent(page.m_hWnd));
     EXPECT_EQ(nullptr, ::GetSystemMenu(page.m_hWnd, FALSE));
@@ -148,7 +149,7 @@ TEST_F(ChildPageTest, ALeftButtonDragOnAPageMovesItsOwnerAndNothingElseDoes) {
 }
 
 TEST_F(ChildPageTest, APageWithoutOwnerMovesNothing) {
-    CBaseDialog page(IDD_TEST_CHILD, nullptr, TRUE, TRUE);
+    CBaseDialog page(IDD_TEST_CHILD, nullptr, {.systemMenu = true, .childPage = true});
     ASSERT_TRUE(page.CreateFromTemplate());
     EXPECT_EQ(m_host.m_hWnd, ::GetParent(page.m_hWnd));  // the main window
     Drag(page, MK_LBUTTON);

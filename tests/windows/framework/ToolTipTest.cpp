@@ -1,7 +1,6 @@
 // Tooltips for child controls: which controls get a tool, the text request
 // reaching the dialog, and the tooltip window's lifetime.
 #include "DialogTemplateBuilder.h"
-#include "MessagePump.h"
 #include "TestSupport.h"
 #include "TestWindows.h"
 
@@ -82,7 +81,7 @@ TEST_F(ToolTipTest, AMouseMoveOverAControlShowsItsTip) {
     const POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
     ::SetCursorPos(centre.x, centre.y);
     MSG move{edit, WM_MOUSEMOVE, 0, MAKELPARAM(box.Width() / 2, box.Height() / 2), ::GetTickCount(), centre};
-    unitora::framework::PreTranslateForWindows(move);
+    CWnd::WalkPreTranslateTree(&move);
     EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(m_hToolTip) != FALSE; }));
     EXPECT_EQ(1, m_dialog.m_nTextRequests);
     EXPECT_EQ(reinterpret_cast<UINT_PTR>(edit), m_dialog.m_lastToolId);

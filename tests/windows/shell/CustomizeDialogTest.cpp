@@ -34,15 +34,14 @@ unitora::TabSlots OrderOf(const std::vector<int>& pages) {
 // The tabs shown when a test opens the dialog: pages 45, 9 and 2.
 const std::vector<int> kVisible{45, 9, 2};
 
-// The dialog as a modeless window over a test's application object, so that
-// a test can look at it between any two steps.
+// The dialog as a modeless window, with the labels of a test's application
+// object, so that a test can look at it between any two steps.
 class CustomizeDialogTest : public ::testing::Test {
 protected:
     CustomizeDialogTest() { app.BuildDefaultTabs(); }
 
     void Open() {
-        app.m_tabOrder = OrderOf(kVisible);
-        dialog = std::make_unique<CCustomizeDialog>(app);
+        dialog = std::make_unique<CCustomizeDialog>(OrderOf(kVisible), app.m_defaultTabs);
         ASSERT_TRUE(dialog->CreateFromTemplate());
     }
 
@@ -134,7 +133,7 @@ TEST_F(CustomizeDialogTest, ListOperationsLeaveTheListAndTheOrderAsExpected) {
         EXPECT_EQ(c.head, std::vector<Row>(rows.begin(), rows.begin() + static_cast<long>(c.head.size())));
         EXPECT_EQ(c.checked, std::count_if(rows.begin(), rows.end(), [](const Row& row) { return row.check == 1; }));
         EXPECT_EQ(c.selection, Selection());
-        EXPECT_EQ(OrderOf(c.order), app.m_tabOrder);
+        EXPECT_EQ(OrderOf(c.order), dialog->GetTabOrder());
     }
 }
 

@@ -54,7 +54,7 @@ TEST(EnduranceTest, OpeningAndClosingTwoHundredTimesLeavesNothingBehind) {
          }},
         {"customize dialog",
          [&](int run) {
-             CCustomizeDialog dialog(app);
+             CCustomizeDialog dialog(app.m_tabOrder, app.m_defaultTabs);
              RunModal(dialog, [&] {
                  ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_MOVE_DOWN), BM_CLICK, 0, 0);
                  ::SendMessageW(::GetDlgItem(dialog.m_hWnd, run % 2 == 0 ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
