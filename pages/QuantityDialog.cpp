@@ -5,6 +5,7 @@
 #include "NumberPrompt.h"
 #include "PageFontMetrics.h"
 #include "PageTemplate.h"
+#include "WinApp.h"
 
 #include <commctrl.h>
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "DataExchange.h"
 #include "PageTable.h"
 #include "ResourceIds.h"
 
@@ -18,7 +19,7 @@ BEGIN_MESSAGE_MAP(CFindUnitDialog, CBaseDialog)
 END_MESSAGE_MAP()
 
 CFindUnitDialog::CFindUnitDialog(std::vector<int> pages, CWnd* pParent)
-    : CBaseDialog(IDD_FIND_UNIT, pParent, FALSE, FALSE), m_pages(std::move(pages)) {}
+    : CBaseDialog(IDD_FIND_UNIT, pParent, {.systemMenu = false, .childPage = false}), m_pages(std::move(pages)) {}
 
 void CFindUnitDialog::DoDataExchange(CDataExchange* dx) {
     CBaseDialog::DoDataExchange(dx);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "BaseDialog.h"
+#include "StandardControls.h"
 #include "UnitSearch.h"
 
 class CFindUnitDialog : public CBaseDialog {

@@ -8,6 +8,7 @@
 #include "DataExchange.h"
 #include "FindUnitDialog.h"
 #include "FrameworkIds.h"
+#include "Menu.h"
 #include "PageDialogs.h"
 #include "PageTable.h"
 #include "ResourceIds.h"
