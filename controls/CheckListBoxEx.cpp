@@ -1,10 +1,9 @@
 #include "CheckListBoxEx.h"
 
-#include "DeviceContext.h"
-
 #include <algorithm>
 #include <cwchar>
 
+#include "DeviceContext.h"
 #include "Dpi.h"
 
 namespace {

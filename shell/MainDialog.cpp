@@ -148,9 +148,7 @@ void CMainDialog::OnFindUnit() {
         return;
     }
     const int page = finder.Chosen().page;
-    const auto tab = std::find(m_tabToPage.begin(), m_tabToPage.end(), page) - m_tabToPage.begin();
-    m_tab.SetCurSel(static_cast<int>(tab));
-    OnSelChangeTab(nullptr, nullptr);
+    SelectTab(static_cast<int>(std::find(m_tabToPage.begin(), m_tabToPage.end(), page) - m_tabToPage.begin()));
     finder.EnterInto(Page(page));
 }
 
@@ -182,13 +180,17 @@ void CMainDialog::OnPreviousTab() { StepTab(-1); }
 
 // A page that had the focus may be the one just hidden: the focus then goes
 // to the tabs, where a click on a tab would have put it.
+void CMainDialog::SelectTab(int tab) {
+    m_tab.SetCurSel(tab);
+    OnSelChangeTab(nullptr, nullptr);
+}
+
 void CMainDialog::StepTab(int step) {
     const int count = m_tab.GetItemCount();
     if (count == 0) {
         return;
     }
-    m_tab.SetCurSel((m_tab.GetCurSel() + step + count) % count);
-    OnSelChangeTab(nullptr, nullptr);
+    SelectTab((m_tab.GetCurSel() + step + count) % count);
     const HWND focus = ::GetFocus();
     if (focus != nullptr && !::IsWindowVisible(focus)) {
         m_tab.SetFocus();

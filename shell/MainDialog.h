@@ -58,6 +58,8 @@ private:
     void RebuildTabs();
     // Shows the page of this index and hides all others; -1 hides them all.
     void ShowOnlyPage(int pageIndex);
+    // Makes this tab current and shows its page, as a click on it would.
+    void SelectTab(int tab);
     // Selects the tab this many places on, wrapping, as a click would.
     void StepTab(int step);
 
