@@ -1,13 +1,12 @@
 // Dialog data exchange: what DoDataExchange is written with.
 //
-// DDX_Text for float and double follows the program's number text rules:
-// loading reads a box back (whole text one number, see unitora::ReadBackValue;
-// a float is rounded to single precision), saving writes the display format
-// (6 significant digits for float, 15 for double) and replaces a box's text
-// only when it differs, so an unchanged box keeps its caret and selection.
-// When a text cannot be read back, the user is prompted to enter a number,
-// the box gets the focus with its whole text selected, and the exchange stops
-// there: UpdateData returns FALSE and later boxes are not read.
+// UpdateData runs the window's DoDataExchange in one direction, with the
+// window's control notifications held back meanwhile. An exchange routine
+// that cannot take a control's text prepares that control, tells the user
+// why, and calls Fail: the control gets the focus (an edit control with its
+// whole text selected) and the exchange stops there, so UpdateData returns
+// FALSE and later controls are not exchanged. How a value is written and
+// read is the business of the program's own exchange routines.
 #pragma once
 
 #include "Window.h"
@@ -36,6 +35,3 @@ private:
 
 // Subclasses the dialog's control with this ID to the object, once.
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);
-
-void DDX_Text(CDataExchange* dx, int id, float& value);
-void DDX_Text(CDataExchange* dx, int id, double& value);

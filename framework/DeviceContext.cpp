@@ -3,7 +3,7 @@
 #include "ThreadState.h"
 #include "Window.h"
 
-using unitora::framework::GetThreadState;
+using framework::GetThreadState;
 
 CDC::~CDC() { DeleteDC(); }
 

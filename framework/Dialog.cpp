@@ -8,7 +8,7 @@
 
 #include <commctrl.h>
 
-using unitora::framework::MessageScope;
+using framework::MessageScope;
 
 namespace {
 
@@ -20,7 +20,7 @@ void RegisterCommonControls() {
 }
 
 bool WantsCentring(LPCDLGTEMPLATEW dialogTemplate) {
-    const auto header = unitora::framework::ReadDialogTemplateHeader(dialogTemplate);
+    const auto header = framework::ReadDialogTemplateHeader(dialogTemplate);
     return (header.style & WS_CHILD) == 0 && header.x == 0 && header.y == 0;
 }
 
@@ -79,7 +79,7 @@ INT_PTR CALLBACK FrameworkDialogProcedure(HWND window, UINT message, WPARAM wPar
     }
     auto* dialog = reinterpret_cast<CDialog*>(lParam);
     MessageScope scope(window, message, wParam, lParam);
-    return unitora::framework::CallGuarded(window, message,
+    return framework::CallGuarded(window, message,
                                            [&] { return LRESULT{dialog->HandleInitDialog(window)}; });
 }
 
@@ -176,7 +176,7 @@ void CDialog::RunModalLoop() {
         if (got == -1) {
             return;
         }
-        unitora::framework::PumpModalMessage(msg, MSGF_DIALOGBOX);
+        framework::PumpModalMessage(msg, MSGF_DIALOGBOX);
     }
 }
 

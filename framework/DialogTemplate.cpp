@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace unitora::framework {
+namespace framework {
 
 namespace {
 
@@ -81,4 +81,4 @@ void DialogTemplateWriter::AddRect(DialogRect place) {
     }
 }
 
-}  // namespace unitora::framework
+}  // namespace framework

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace unitora::framework {
+namespace framework {
 
 struct DialogTemplateHeader {
     DWORD style;
@@ -64,4 +64,4 @@ private:
     std::vector<WORD> m_words;
 };
 
-}  // namespace unitora::framework
+}  // namespace framework

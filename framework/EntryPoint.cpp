@@ -17,7 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
         }
         return app->Run();
     } catch (...) {
-        unitora::framework::ReportEscapedException(nullptr);
+        framework::ReportEscapedException(nullptr);
         return -1;
     }
 }

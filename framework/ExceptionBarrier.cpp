@@ -1,9 +1,8 @@
 #include "ExceptionBarrier.h"
 
-#include <string>
+#include "FrameworkIds.h"
 
-const wchar_t kExceptionReportText[] =
-    L"内部エラーのため、この操作を中止しました。\n入力した値はそのまま残っています。操作をやり直してください。";
+#include <string>
 
 namespace {
 
@@ -34,10 +33,15 @@ ExceptionReportFunction SetExceptionReport(ExceptionReportFunction report) noexc
     return previous;
 }
 
+// The words come from the program's string table; without them the report
+// shows only the exception's own text.
 void ShowExceptionReportMessageBox(HWND owner, const char* what) {
-    std::wstring text = kExceptionReportText;
+    const wchar_t* words = nullptr;
+    const int length =
+        ::LoadStringW(::GetModuleHandleW(nullptr), IDS_INTERNAL_FAILURE, reinterpret_cast<LPWSTR>(&words), 0);
+    std::wstring text(words != nullptr ? words : L"", static_cast<size_t>(length > 0 ? length : 0));
     if (what != nullptr && *what != '\0') {
-        text += L"\n\n(";
+        text += text.empty() ? L"(" : L"\n\n(";
         text += WideWhat(what);
         text += L")";
     }
@@ -47,7 +51,7 @@ void ShowExceptionReportMessageBox(HWND owner, const char* what) {
 
 void SetExceptionReportCaption(LPCWSTR caption) { Caption() = caption != nullptr ? caption : L""; }
 
-namespace unitora::framework {
+namespace framework {
 
 LRESULT ResultAfterFailure(HWND window, UINT message) noexcept {
     switch (message) {
@@ -65,24 +69,28 @@ LRESULT ResultAfterFailure(HWND window, UINT message) noexcept {
 
 // The report's own message box runs a message loop; a handler that fails
 // again meanwhile (a timer, a repaint) must not stack a second box on it.
-void ReportEscapedException(HWND owner) noexcept {
+void ReportFailure(HWND owner, const char* what) noexcept {
     if (g_reporting) {
         return;
     }
     g_reporting = true;
     const HWND shownOver = owner != nullptr && ::IsWindow(owner) ? ::GetAncestor(owner, GA_ROOT) : nullptr;
     try {
-        try {
-            throw;
-        } catch (const std::exception& failure) {
-            g_report(shownOver, failure.what());
-        } catch (...) {
-            g_report(shownOver, nullptr);
-        }
+        g_report(shownOver, what);
     } catch (...) {
         // The report itself failed (out of memory, most likely): nothing more to tell.
     }
     g_reporting = false;
 }
 
-}  // namespace unitora::framework
+void ReportEscapedException(HWND owner) noexcept {
+    try {
+        throw;
+    } catch (const std::exception& failure) {
+        ReportFailure(owner, failure.what());
+    } catch (...) {
+        ReportFailure(owner, nullptr);
+    }
+}
+
+}  // namespace framework

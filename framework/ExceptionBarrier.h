@@ -17,15 +17,19 @@
 
 #include <exception>
 
-namespace unitora::framework {
+namespace framework {
 
 // The result a message gets when its handler failed: creation is refused
 // (WM_NCCREATE, WM_CREATE), a paint is marked done so that it is not asked
 // for again at once, everything else gets 0.
 LRESULT ResultAfterFailure(HWND window, UINT message) noexcept;
 
-// Reports the exception being handled (call it from a catch block). While a
-// report is on screen, further failures are not shown on top of it.
+// Reports a failure to the user, over the window owner belongs to; what is a
+// short description, or null. While a report is on screen, further failures
+// are not shown on top of it.
+void ReportFailure(HWND owner, const char* what) noexcept;
+
+// Reports the exception being handled (call it from a catch block).
 void ReportEscapedException(HWND owner) noexcept;
 
 // Runs call(); when it throws, reports the exception and returns
@@ -40,7 +44,7 @@ LRESULT CallGuarded(HWND window, UINT message, Call&& call) noexcept {
     }
 }
 
-}  // namespace unitora::framework
+}  // namespace framework
 
 // How a failure is shown: a message box by default; tests replace it to see
 // the report without a box to close. what is the exception's own text, or
@@ -49,11 +53,10 @@ using ExceptionReportFunction = void (*)(HWND owner, const char* what);
 
 ExceptionReportFunction SetExceptionReport(ExceptionReportFunction report) noexcept;
 
-// The message box itself.
+// The message box itself: the program's string IDS_INTERNAL_FAILURE, then
+// the exception's own text.
 void ShowExceptionReportMessageBox(HWND owner, const char* what);
 
 // The message box's caption (the application's name); null: the system's
 // default caption.
 void SetExceptionReportCaption(LPCWSTR caption);
-
-extern const wchar_t kExceptionReportText[];

@@ -11,7 +11,6 @@
 #include "GdiObjects.h"
 #include "Geometry.h"
 #include "Menu.h"
-#include "NumberPrompt.h"
 #include "StandardControls.h"
 #include "WinApp.h"
 #include "Window.h"

@@ -3,7 +3,7 @@
 #include "DeviceContext.h"
 #include "ThreadState.h"
 
-using unitora::framework::GetThreadState;
+using framework::GetThreadState;
 
 CGdiObject::~CGdiObject() { DeleteObject(); }
 

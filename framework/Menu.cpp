@@ -3,7 +3,7 @@
 #include "ThreadState.h"
 
 CMenu* CMenu::FromHandle(HMENU menu) {
-    return unitora::framework::GetThreadState().temporaries.Wrap<&CMenu::m_hMenu>(menu);
+    return framework::GetThreadState().temporaries.Wrap<&CMenu::m_hMenu>(menu);
 }
 
 BOOL CMenu::DeleteMenu(UINT position, UINT flags) noexcept { return ::DeleteMenu(m_hMenu, position, flags); }

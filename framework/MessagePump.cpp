@@ -4,7 +4,7 @@
 #include "ThreadState.h"
 #include "WinApp.h"
 
-namespace unitora::framework {
+namespace framework {
 
 // A filter or pre-translation that fails counts as having consumed the
 // message, so that it is not processed a second time.
@@ -23,4 +23,4 @@ void PumpModalMessage(MSG& msg, int filterCode) {
     DeleteTemporariesWhenIdle();
 }
 
-}  // namespace unitora::framework
+}  // namespace framework

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace unitora::framework {
+namespace framework {
 
 // The application's ProcessMessageFilter with the given code, then the
 // windows' pre-translation (CWnd::WalkPreTranslateTree), then
@@ -11,4 +11,4 @@ namespace unitora::framework {
 // nothing else runs.
 void PumpModalMessage(MSG& msg, int filterCode);
 
-}  // namespace unitora::framework
+}  // namespace framework

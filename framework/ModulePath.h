@@ -7,8 +7,8 @@
 CString GetModulePath();
 
 // The folder of a path, with its trailing separator: "C:\Tools\" for
-// "C:\Tools\unitora.exe"; empty when the path names no folder.
+// "C:\Tools\program.exe"; empty when the path names no folder.
 CString GetPathFolder(const CString& path);
 
-// The file name of a path without its extension: "unitora".
+// The file name of a path without its extension: "program".
 CString GetPathTitle(const CString& path);

@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <utility>
 
-namespace unitora::framework {
+namespace framework {
 
 class TemporaryWrappers {
 public:
@@ -77,4 +77,4 @@ private:
     std::unordered_map<Key, Wrapper, KeyHash> m_wrappers;
 };
 
-}  // namespace unitora::framework
+}  // namespace framework

@@ -1,6 +1,6 @@
 #include "ThreadState.h"
 
-namespace unitora::framework {
+namespace framework {
 
 ThreadState& GetThreadState() {
     thread_local ThreadState state;
@@ -25,4 +25,4 @@ MessageScope::~MessageScope() {
     m_state.currentMessage = m_previous;
 }
 
-}  // namespace unitora::framework
+}  // namespace framework

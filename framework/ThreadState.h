@@ -12,7 +12,7 @@
 
 class CWnd;
 
-namespace unitora::framework {
+namespace framework {
 
 // A window the framework knows. A window stays known after its object has
 // let go of it while the framework's procedure is still installed (somebody
@@ -60,4 +60,4 @@ private:
     CurrentMessage m_previous;
 };
 
-}  // namespace unitora::framework
+}  // namespace framework

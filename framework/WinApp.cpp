@@ -25,7 +25,7 @@ int CWinThread::Run() {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
-        unitora::framework::DeleteTemporariesWhenIdle();
+        framework::DeleteTemporariesWhenIdle();
     }
     return ExitInstance();
 }

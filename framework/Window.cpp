@@ -5,11 +5,11 @@
 #include "ExceptionBarrier.h"
 #include "ThreadState.h"
 
-using unitora::framework::CallGuarded;
-using unitora::framework::GetThreadState;
-using unitora::framework::MessageScope;
-using unitora::framework::ThreadState;
-using unitora::framework::WindowRecord;
+using framework::CallGuarded;
+using framework::GetThreadState;
+using framework::MessageScope;
+using framework::ThreadState;
+using framework::WindowRecord;
 
 const CWnd wndTop;
 
@@ -26,7 +26,7 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
         try {
             window->SubclassWindow(created);
         } catch (...) {
-            unitora::framework::ReportEscapedException(created);
+            framework::ReportEscapedException(created);
             return 1;  // refuses the creation
         }
     }
@@ -41,8 +41,12 @@ public:
     }
     ~CreationHookScope() {
         GetThreadState().windowBeingCreated = nullptr;
-        ::UnhookWindowsHookEx(m_hook);
+        if (m_hook != nullptr) {
+            ::UnhookWindowsHookEx(m_hook);
+        }
     }
+    // Without the hook the window would be made but never reach its object.
+    bool Installed() const noexcept { return m_hook != nullptr; }
     CreationHookScope(const CreationHookScope&) = delete;
     CreationHookScope& operator=(const CreationHookScope&) = delete;
 
@@ -179,6 +183,9 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD 
     HWND window = nullptr;
     {
         CreationHookScope hook(this);
+        if (!hook.Installed()) {
+            return FALSE;
+        }
         window = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x,
                                    cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     }

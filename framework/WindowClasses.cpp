@@ -27,7 +27,7 @@ LPCWSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, 
         return found->second.c_str();
     }
     // One name per combination: the attributes themselves, in hexadecimal.
-    std::wstring name = L"Unitora";
+    std::wstring name = L"FrameworkWindow";
     for (UINT_PTR field : {UINT_PTR{classStyle}, reinterpret_cast<UINT_PTR>(cursor),
                            reinterpret_cast<UINT_PTR>(background), reinterpret_cast<UINT_PTR>(icon)}) {
         AppendHexField(name, field);

@@ -5,36 +5,36 @@
 // Mouse coordinates are signed 16-bit values (negative left of or above the
 // window while the mouse is captured). windowsx.h is not used: its macros
 // clash with member names such as SubclassWindow.
-#define UNITORA_POINT_FROM_LPARAM(lParam)                                    \
+#define FRAMEWORK_POINT_FROM_LPARAM(lParam)                                    \
     ::CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)))
 
-#define UNITORA_MOUSE_ENTRY(message, memberFn)                                         \
+#define FRAMEWORK_MOUSE_ENTRY(message, memberFn)                                         \
     {(message), 0, 0, 0, [](::CCmdTarget& target, ::MessageCall& call) {               \
          static_cast<ThisClass&>(target).memberFn(static_cast<UINT>(call.wParam),      \
-                                                  UNITORA_POINT_FROM_LPARAM(call.lParam)); \
+                                                  FRAMEWORK_POINT_FROM_LPARAM(call.lParam)); \
      }},
 
-#define UNITORA_KEY_ENTRY(message, memberFn)                                           \
+#define FRAMEWORK_KEY_ENTRY(message, memberFn)                                           \
     {(message), 0, 0, 0, [](::CCmdTarget& target, ::MessageCall& call) {               \
          static_cast<ThisClass&>(target).memberFn(static_cast<UINT>(call.wParam),      \
                                                   LOWORD(call.lParam), HIWORD(call.lParam)); \
      }},
 
-#define UNITORA_PLAIN_ENTRY(message, memberFn)                                         \
+#define FRAMEWORK_PLAIN_ENTRY(message, memberFn)                                         \
     {(message), 0, 0, 0,                                                               \
      [](::CCmdTarget& target, ::MessageCall&) { static_cast<ThisClass&>(target).memberFn(); }},
 
 // void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
-#define ON_WM_CHAR() UNITORA_KEY_ENTRY(WM_CHAR, OnChar)
+#define ON_WM_CHAR() FRAMEWORK_KEY_ENTRY(WM_CHAR, OnChar)
 // void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
-#define ON_WM_KEYDOWN() UNITORA_KEY_ENTRY(WM_KEYDOWN, OnKeyDown)
+#define ON_WM_KEYDOWN() FRAMEWORK_KEY_ENTRY(WM_KEYDOWN, OnKeyDown)
 // void OnMouseMove(UINT nFlags, CPoint point), and likewise for the buttons
-#define ON_WM_MOUSEMOVE() UNITORA_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
-#define ON_WM_LBUTTONDOWN() UNITORA_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
-#define ON_WM_LBUTTONDBLCLK() UNITORA_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
+#define ON_WM_MOUSEMOVE() FRAMEWORK_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
+#define ON_WM_LBUTTONDOWN() FRAMEWORK_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
+#define ON_WM_LBUTTONDBLCLK() FRAMEWORK_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
 // void OnClose(), void OnPaint()
-#define ON_WM_CLOSE() UNITORA_PLAIN_ENTRY(WM_CLOSE, OnClose)
-#define ON_WM_PAINT() UNITORA_PLAIN_ENTRY(WM_PAINT, OnPaint)
+#define ON_WM_CLOSE() FRAMEWORK_PLAIN_ENTRY(WM_CLOSE, OnClose)
+#define ON_WM_PAINT() FRAMEWORK_PLAIN_ENTRY(WM_PAINT, OnPaint)
 
 // void OnSysCommand(UINT nID, LPARAM lParam)
 #define ON_WM_SYSCOMMAND()                                                             \

@@ -7,7 +7,7 @@
 #include "ThreadState.h"
 #include "WinApp.h"
 
-using unitora::framework::GetThreadState;
+using framework::GetThreadState;
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()

@@ -21,7 +21,7 @@ constexpr UINT kLabelFormat = DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK;
 const CPageFontMetrics& CPageFontMetrics::For(HWND parent) {
     static std::unique_ptr<CPageFontMetrics> s_metrics;
     const UINT dpi = ::GetDpiForWindow(parent);
-    if (!s_metrics || s_metrics->m_nDpi != dpi) {
+    if (!s_metrics || s_metrics->m_nDpi != dpi || !s_metrics->Measured()) {
         s_metrics.reset(new CPageFontMetrics(parent, dpi));
     }
     return *s_metrics;

@@ -31,8 +31,13 @@ private:
 class CPageFontMetrics {
 public:
     // The metrics for pages made in parent, measured on the first call for
-    // parent's DPI and kept until another DPI is asked for.
+    // parent's DPI and kept until another DPI is asked for (or measured
+    // again while they could not be).
     static const CPageFontMetrics& For(HWND parent);
+
+    // False when the measuring page or its font could not be made: then no
+    // width is known and no page can be laid out.
+    bool Measured() const noexcept { return m_font.m_hObject != nullptr; }
 
     // One per field of the record, in its reading order.
     std::vector<int> OneLineWidths(const unitora::PageRecord& record) const;

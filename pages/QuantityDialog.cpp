@@ -1,7 +1,7 @@
 #include "QuantityDialog.h"
 
-#include "DataExchange.h"
 #include "MemoryBoxes.h"
+#include "NumberExchange.h"
 #include "NumberPrompt.h"
 #include "PageFontMetrics.h"
 #include "PageTemplate.h"
@@ -54,6 +54,9 @@ BOOL CQuantityDialog::CreateFromTemplate() {
     }
     const unitora::PageRecord& record = m_page.Record();
     const CPageFontMetrics& font = CPageFontMetrics::For(parent->m_hWnd);
+    if (!font.Measured()) {
+        return FALSE;
+    }
     const std::vector<int> oneLine = font.OneLineWidths(record);
     const unitora::PageGrid grid = unitora::LayOutPageGrid(
         record, {oneLine, [&](size_t field) { return font.TwoLineWidth(record.fields[field].label); }}, font.Boxes());
@@ -78,7 +81,11 @@ void CQuantityDialog::OnShowWindow(BOOL show, UINT status) {
         return;
     }
     for (int id : m_cutLabelFields) {
-        const HWND label = ::GetWindow(GetDlgItem(id)->m_hWnd, GW_HWNDPREV);
+        const HWND box = ::GetDlgItem(m_hWnd, id);
+        const HWND label = box != nullptr ? ::GetWindow(box, GW_HWNDPREV) : nullptr;
+        if (label == nullptr) {
+            continue;
+        }
         TOOLINFOW tool{};
         tool.cbSize = TTTOOLINFOW_V2_SIZE;
         tool.hwnd = m_hWnd;
@@ -121,7 +128,9 @@ void CQuantityDialog::OnBoxChanged(UINT id) {
 
 std::wstring CQuantityDialog::BoxText(int id) {
     CString text;
-    GetDlgItem(id)->GetWindowText(text);
+    if (CWnd* box = GetDlgItem(id)) {
+        box->GetWindowText(text);
+    }
     return std::wstring(text.View());
 }
 

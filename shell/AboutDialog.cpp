@@ -52,7 +52,9 @@ void CAboutDialog::DoDataExchange(CDataExchange* dx) {
 BOOL CAboutDialog::OnInitDialog() {
     CBaseColorDialog::OnInitDialog();
     FitToDpi(::GetDpiForWindow(m_hWnd));
-    GetDlgItem(IDC_VERSION_LINE)->SetWindowText(GetPathTitle(GetModulePath()) + L" Version " + GetVersionString());
+    if (CWnd* versionLine = GetDlgItem(IDC_VERSION_LINE)) {
+        versionLine->SetWindowText(GetPathTitle(GetModulePath()) + L" Version " + GetVersionString());
+    }
     return TRUE;
 }
 

@@ -1,5 +1,6 @@
 #include "ConverterApp.h"
 
+#include "HelpOrder.h"
 #include "MainDialog.h"
 #include "ResourceIds.h"
 #include "WindowsVersion.h"
@@ -58,23 +59,10 @@ void CConverterApp::SaveTabOrder() {
     unitora::SaveTabOrder(store, m_tabOrder);
 }
 
-void CConverterApp::ShowHelp() { OpenHelp(RunningWindowsMajorVersion()); }
-
-// Windows 10 and later have no viewer for help files: their help-file
-// association starts a stub that only says the format is unsupported, and
-// the shell reports that as success. There the web page comes first, and the
-// help file only where no program opens web pages (as under Wine, whose help
-// viewer works, in a prefix without a browser). Older systems try the help
-// file first. Either way the help command opens the second form when the
-// shell cannot open the first (a result of 32 or below), so that it never
-// silently does nothing.
-void CConverterApp::OpenHelp(DWORD windowsMajorVersion) {
-    constexpr DWORD kFirstWithoutHelpViewer = 10;
+// The form of the help that suits the running system, or the other one
+// when the shell cannot open it (a result of 32 or below).
+void CConverterApp::ShowHelp() {
     constexpr INT_PTR kLastShellError = 32;
-    const bool webPageFirst = windowsMajorVersion >= kFirstWithoutHelpViewer;
-    const LPCWSTR first = webPageFirst ? kHelpPageFileName : kHelpFileName;
-    const LPCWSTR second = webPageFirst ? kHelpFileName : kHelpPageFileName;
-    if (OpenModuleFile(first) <= kLastShellError) {
-        OpenModuleFile(second);
-    }
+    unitora::OpenHelpInOrder(RunningWindowsMajorVersion(),
+                             [this](const wchar_t* fileName) { return OpenModuleFile(fileName) > kLastShellError; });
 }

@@ -31,13 +31,6 @@ public:
     unitora::TabSlots m_tabOrder;
 
     static constexpr wchar_t kSettingsKey[] = L"VELK";
-    // The help for the system's help viewer, and the same help as a web page.
-    static constexpr wchar_t kHelpFileName[] = L"unitora.hlp";
-    static constexpr wchar_t kHelpPageFileName[] = L"unitora.html";
-
-    // Opens the help the way it suits a system of this major version (see
-    // RunningWindowsMajorVersion).
-    void OpenHelp(DWORD windowsMajorVersion);
 
 protected:
     void ShowHelp() override;

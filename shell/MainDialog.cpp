@@ -6,6 +6,7 @@
 #include "AboutBox.h"
 #include "CustomizeDialog.h"
 #include "DataExchange.h"
+#include "ExceptionBarrier.h"
 #include "FindUnitDialog.h"
 #include "FrameworkIds.h"
 #include "Menu.h"
@@ -79,12 +80,18 @@ LRESULT CMainDialog::OnDpiChanged(WPARAM wParam, LPARAM) {
     return Default();
 }
 
+// A page whose window cannot be made (the system is out of window or
+// drawing resources) gets no tab; the others work. The user is told once.
 void CMainDialog::CreatePages() {
     for (int index = 0; index < unitora::kPageCount; ++index) {
         m_pages.push_back(CreatePageObject(index, this));
     }
+    bool allCreated = true;
     for (const auto& page : m_pages) {
-        page->CreateFromTemplate();
+        allCreated = page->CreateFromTemplate() && allCreated;
+    }
+    if (!allCreated) {
+        framework::ReportFailure(m_hWnd, "a page window could not be created");
     }
 }
 
@@ -92,6 +99,7 @@ void CMainDialog::RebuildTabs() {
     m_tab.DeleteAllItems();
     const unitora::TabSlots& labels = m_tabSettings.GetDefaultTabs();
     m_tabToPage = unitora::TabPages(m_tabSettings.GetTabOrder(), labels);
+    std::erase_if(m_tabToPage, [this](int page) { return Page(page).m_hWnd == nullptr; });
     for (size_t tab = 0; tab < m_tabToPage.size(); ++tab) {
         m_tab.InsertItem(static_cast<int>(tab), labels[static_cast<size_t>(m_tabToPage[tab])].c_str());
     }

@@ -1,31 +1,27 @@
-// Data exchange: read-back and write-out of number boxes, the failure path
-// with its prompt, and the notification lockout while UpdateData runs.
+// The data exchange's mechanics: controls attached once, control
+// notifications held back while UpdateData runs, and a failed exchange
+// stopping at its control with that control focused and selected.
 #include "DialogTemplateBuilder.h"
-#include "MessageRecorder.h"
 #include "TestSupport.h"
 #include "TestWindows.h"
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
-#include <vector>
 
 namespace {
 
 constexpr WORD kFirst = 100;
 constexpr WORD kSecond = 101;
-constexpr WORD kThird = 102;
 
-// Two single-precision boxes and one double-precision box.
-class CBoxesDialog : public CDialog {
+// Two text boxes exchanged with two strings; a box reading "bad" fails the
+// exchange. A change of the first box copies it into the second, as a
+// page's change handler rewrites its boxes.
+class CTextDialog : public CDialog {
 public:
-    CEdit m_first, m_second, m_third;
-    float m_a = 0.0f;
-    float m_b = 0.0f;
-    double m_c = 0.0;
+    CEdit m_first, m_second;
+    std::wstring m_a, m_b;
     int m_nChangeHandlerCalls = 0;
-    bool m_bConvertOnChange = false;
 
     HWND Box(WORD id) const { return ::GetDlgItem(m_hWnd, id); }
 
@@ -34,205 +30,72 @@ protected:
         CDialog::DoDataExchange(dx);
         DDX_Control(dx, kFirst, m_first);
         DDX_Control(dx, kSecond, m_second);
-        DDX_Control(dx, kThird, m_third);
-        DDX_Text(dx, kFirst, m_a);
-        DDX_Text(dx, kSecond, m_b);
-        DDX_Text(dx, kThird, m_c);
+        ExchangeText(dx, kFirst, m_a);
+        ExchangeText(dx, kSecond, m_b);
     }
 
-    // Like a page's change handler: read back, then write every box out.
     void OnBoxChanged(UINT) {
         ++m_nChangeHandlerCalls;
-        if (m_bConvertOnChange) {
-            UpdateData(TRUE);
-            m_b = m_a * 2.0f;
+        if (UpdateData(TRUE)) {
+            m_b = m_a;
             UpdateData(FALSE);
         }
     }
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    static void ExchangeText(CDataExchange* dx, int id, std::wstring& value) {
+        const HWND box = dx->PrepareEditCtrl(id);
+        if (!dx->m_bSaveAndValidate) {
+            ::SetWindowTextW(box, value.c_str());
+        } else if (TextOf(box) == L"bad") {
+            dx->Fail();
+        } else {
+            value = TextOf(box);
+        }
+    }
 };
 
-BEGIN_MESSAGE_MAP(CBoxesDialog, CDialog)
-    ON_CONTROL_RANGE(EN_CHANGE, kFirst, kThird, OnBoxChanged)
+BEGIN_MESSAGE_MAP(CTextDialog, CDialog)
+    ON_CONTROL_RANGE(EN_CHANGE, kFirst, kSecond, OnBoxChanged)
 END_MESSAGE_MAP()
-
-std::vector<HWND> g_promptOwners;
-
-void RecordPrompt(HWND owner) { g_promptOwners.push_back(owner); }
 
 class DataExchangeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_promptOwners.clear();
-        m_previousPrompt = SetNumberPrompt(RecordPrompt);
-        m_template.AddEdit(kFirst, 5, 5, 80, 12).AddEdit(kSecond, 5, 20, 80, 12).AddEdit(kThird, 5, 35, 80, 12);
+        m_template.AddEdit(kFirst, 5, 5, 80, 12).AddEdit(kSecond, 5, 20, 80, 12);
         ASSERT_TRUE(m_dialog.CreateIndirect(m_template.Get()));
     }
-    void TearDown() override { SetNumberPrompt(m_previousPrompt); }
 
-    void SetTexts(const wchar_t* first, const wchar_t* second, const wchar_t* third) {
-        ::SetWindowTextW(m_dialog.Box(kFirst), first);
-        ::SetWindowTextW(m_dialog.Box(kSecond), second);
-        ::SetWindowTextW(m_dialog.Box(kThird), third);
-    }
-
-    NumberPromptFunction m_previousPrompt = nullptr;
-    DialogTemplateBuilder m_template{WS_POPUP | WS_VISIBLE, 0, 0, 120, 60};
-    CBoxesDialog m_dialog;
+    DialogTemplateBuilder m_template{WS_POPUP | WS_VISIBLE, 0, 0, 120, 40};
+    CTextDialog m_dialog;
 };
 
-TEST_F(DataExchangeTest, TheFirstExchangeAttachesTheBoxesAndWritesTheValuesQuietly) {
+TEST_F(DataExchangeTest, ControlsAreAttachedOnceAndRewritingThemRunsNoChangeHandler) {
     EXPECT_EQ(&m_dialog.m_first, CWnd::FromHandlePermanent(m_dialog.Box(kFirst)));
-    EXPECT_EQ(&m_dialog.m_third, CWnd::FromHandlePermanent(m_dialog.Box(kThird)));
-    EXPECT_EQ(L"0", TextOf(m_dialog.Box(kFirst)));
-    EXPECT_EQ(L"0", TextOf(m_dialog.Box(kThird)));
+    m_dialog.m_a = L"";
+    m_dialog.m_b = L"2";
+    EXPECT_TRUE(m_dialog.UpdateData(FALSE));
+    EXPECT_EQ(&m_dialog.m_first, CWnd::FromHandlePermanent(m_dialog.Box(kFirst)));
     EXPECT_EQ(0, m_dialog.m_nChangeHandlerCalls);
 
-    CEdit* attached = &m_dialog.m_first;
-    EXPECT_TRUE(m_dialog.UpdateData(FALSE));
-    EXPECT_EQ(attached, CWnd::FromHandlePermanent(m_dialog.Box(kFirst)));  // subclassed once only
-}
-
-TEST_F(DataExchangeTest, ReadBackStoresEveryNumberAndRoundsSingleBoxesToSinglePrecision) {
-    SetTexts(L"0.1", L" \t2 ", L"0.1");
-    EXPECT_TRUE(m_dialog.UpdateData(TRUE));
-    EXPECT_EQ(0.1f, m_dialog.m_a);
-    EXPECT_EQ(2.0f, m_dialog.m_b);
-    EXPECT_EQ(0.1, m_dialog.m_c);
-
-    SetTexts(L"1e39", L"0", L"0");  // beyond the single range
-    EXPECT_TRUE(m_dialog.UpdateData(TRUE));
-    EXPECT_EQ(std::numeric_limits<float>::infinity(), m_dialog.m_a);
-    EXPECT_TRUE(g_promptOwners.empty());
-}
-
-TEST_F(DataExchangeTest, AnUnreadableBoxIsPromptedFocusedAndSelectedAndLaterBoxesAreNotRead) {
-    for (const wchar_t* unreadable : {L"1-2", L"-0", L".0", L"1.#INF", L"", L"12abc"}) {
-        SCOPED_TRACE(::testing::Message() << "second box: \"" << unreadable << "\"");
-        g_promptOwners.clear();
-        m_dialog.m_b = 7.0f;
-        m_dialog.m_c = 42.0;
-        SetTexts(L"3", unreadable, L"5");
-        ::SetFocus(m_dialog.Box(kFirst));
-
-        EXPECT_FALSE(m_dialog.UpdateData(TRUE));
-
-        EXPECT_EQ(std::vector<HWND>{m_dialog.m_hWnd}, g_promptOwners);
-        EXPECT_EQ(m_dialog.Box(kSecond), ::GetFocus());
-        const auto length = static_cast<DWORD>(std::wstring(unreadable).size());
-        EXPECT_EQ(std::make_pair(DWORD{0}, length), SelectionOf(m_dialog.Box(kSecond)));
-        EXPECT_EQ(3.0f, m_dialog.m_a);   // read before the failure
-        EXPECT_EQ(7.0f, m_dialog.m_b);   // not stored
-        EXPECT_EQ(42.0, m_dialog.m_c);   // not read
-        EXPECT_EQ(unreadable, TextOf(m_dialog.Box(kSecond)));
-    }
-}
-
-TEST_F(DataExchangeTest, WriteOutUsesTheDisplayFormatOfEachBoxesWidth) {
-    m_dialog.m_a = 1234567.0f;
-    m_dialog.m_b = 0.9765625f;
-    m_dialog.m_c = 1.0 / 3.0;
-    EXPECT_TRUE(m_dialog.UpdateData(FALSE));
-    EXPECT_EQ(L"1.23457e+006", TextOf(m_dialog.Box(kFirst)));
-    EXPECT_EQ(L"0.976563", TextOf(m_dialog.Box(kSecond)));
-    EXPECT_EQ(L"0.333333333333333", TextOf(m_dialog.Box(kThird)));
-
-    m_dialog.m_a = std::numeric_limits<float>::infinity();
-    m_dialog.m_c = -0.0;
-    EXPECT_TRUE(m_dialog.UpdateData(FALSE));
-    EXPECT_EQ(L"1.#INF", TextOf(m_dialog.Box(kFirst)));
-    EXPECT_EQ(L"-0", TextOf(m_dialog.Box(kThird)));
-}
-
-TEST_F(DataExchangeTest, WriteOutLeavesABoxThatAlreadyShowsItsValueUntouched) {
-    SetTexts(L"0.5", L"7", L"0");
-    ::SendMessageW(m_dialog.Box(kFirst), EM_SETSEL, 1, 2);
-    ::SendMessageW(m_dialog.Box(kSecond), EM_SETSEL, 1, 1);
-    MessageRecorder firstBoxTexts(m_dialog.Box(kFirst), WM_SETTEXT, WM_SETTEXT);
-    MessageRecorder secondBoxTexts(m_dialog.Box(kSecond), WM_SETTEXT, WM_SETTEXT);
-    m_dialog.m_a = 0.5f;
-    m_dialog.m_b = 8.0f;
-    m_dialog.m_c = 0.0;
-
-    EXPECT_TRUE(m_dialog.UpdateData(FALSE));
-
-    EXPECT_TRUE(firstBoxTexts.Messages().empty());
-    EXPECT_EQ(std::make_pair(DWORD{1}, DWORD{2}), SelectionOf(m_dialog.Box(kFirst)));
-    EXPECT_EQ(1u, secondBoxTexts.Messages().size());
-    EXPECT_EQ(L"8", TextOf(m_dialog.Box(kSecond)));
-}
-
-TEST_F(DataExchangeTest, ChangeNotificationsDoNotReachTheHandlerWhileUpdateDataRuns) {
-    m_dialog.m_a = 1.0f;
-    m_dialog.m_b = 2.0f;
-    m_dialog.m_c = 3.0;
-    EXPECT_TRUE(m_dialog.UpdateData(FALSE));  // rewrites all three boxes
-    EXPECT_EQ(0, m_dialog.m_nChangeHandlerCalls);
-
-    ::SetWindowTextW(m_dialog.Box(kThird), L"4");  // outside UpdateData the handler runs
-    EXPECT_EQ(1, m_dialog.m_nChangeHandlerCalls);
-}
-
-TEST_F(DataExchangeTest, AKeystrokeRunsOneConversionWhoseRewritingStartsNoOther) {
-    ::SetWindowTextW(m_dialog.Box(kFirst), L"");
-    m_dialog.m_bConvertOnChange = true;
-    m_dialog.m_nChangeHandlerCalls = 0;
-
+    // A keystroke runs the handler once; its own rewriting starts no other.
     ::SendMessageW(m_dialog.Box(kFirst), WM_CHAR, L'5', 1);
-
     EXPECT_EQ(1, m_dialog.m_nChangeHandlerCalls);
-    EXPECT_EQ(L"10", TextOf(m_dialog.Box(kSecond)));
+    EXPECT_EQ(L"5", TextOf(m_dialog.Box(kSecond)));
 }
 
-// The prompt as the user meets it: a real message box, owned by the dialog,
-// closed here with its OK button from a timer running in its message loop.
-struct PromptSighting {
-    HWND messageBox = nullptr;
-    HWND owner = nullptr;
-};
-PromptSighting g_sighting;
-
-BOOL CALLBACK FindPromptText(HWND child, LPARAM found) {
-    if (TextOf(child) == kNumberPromptText) {
-        *reinterpret_cast<bool*>(found) = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK FindPromptBox(HWND window, LPARAM) {
-    bool hasPromptText = false;
-    ::EnumChildWindows(window, FindPromptText, reinterpret_cast<LPARAM>(&hasPromptText));
-    if (hasPromptText) {
-        g_sighting = {window, ::GetWindow(window, GW_OWNER)};
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CALLBACK DismissPrompt(HWND, UINT, UINT_PTR timer, DWORD) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindPromptBox, 0);
-    if (g_sighting.messageBox != nullptr) {
-        ::KillTimer(nullptr, timer);
-        ::PostMessageW(g_sighting.messageBox, WM_COMMAND, IDOK, 0);
-    }
-}
-
-TEST_F(DataExchangeTest, TheRealPromptIsAMessageBoxOwnedByTheDialogThatOkCloses) {
-    SetNumberPrompt(nullptr);
-    g_sighting = {};
-    SetTexts(L"1", L"1-2", L"3");
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, DismissPrompt);
+TEST_F(DataExchangeTest, AFailedExchangeStopsAtItsControlWhichGetsTheFocusWithItsTextSelected) {
+    ::SetWindowTextW(m_dialog.Box(kFirst), L"bad");
+    ::SetFocus(m_dialog.Box(kSecond));
+    m_dialog.m_b = L"kept";
 
     EXPECT_FALSE(m_dialog.UpdateData(TRUE));
 
-    ::KillTimer(nullptr, timer);
-    EXPECT_NE(nullptr, g_sighting.messageBox);
-    EXPECT_EQ(m_dialog.m_hWnd, g_sighting.owner);
-    EXPECT_FALSE(::IsWindow(g_sighting.messageBox));
-    EXPECT_EQ(m_dialog.Box(kSecond), ::GetFocus());
-    EXPECT_EQ(std::make_pair(DWORD{0}, DWORD{3}), SelectionOf(m_dialog.Box(kSecond)));
+    EXPECT_EQ(m_dialog.Box(kFirst), ::GetFocus());
+    EXPECT_EQ(std::make_pair(DWORD{0}, DWORD{3}), SelectionOf(m_dialog.Box(kFirst)));
+    EXPECT_EQ(L"kept", m_dialog.m_b);  // not read
 }
 
 }  // namespace

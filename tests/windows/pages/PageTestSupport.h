@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MemoryBoxes.h"
+#include "NumberPrompt.h"
 #include "QuantityPage.h"
 #include "WindowTestSupport.h"
 

@@ -1,9 +1,10 @@
 // How help and about are reached from the main window: buttons, system
-// commands, F1 and F10 (also from inside a page), where help looks for its
-// file, and which of its two forms it opens on which system.
+// commands, F1 and F10 (also from inside a page), and where help looks for
+// the form that suits the running system.
 #include "MainWindowFixture.h"
 
-#include <algorithm>
+#include "HelpOrder.h"
+#include "WindowsVersion.h"
 
 namespace {
 
@@ -14,6 +15,16 @@ CString FileNextToProgram(const wchar_t* name) {
     std::wstring folder(path);
     folder.erase(folder.find_last_of(L'\\') + 1);
     return CString(folder + name);
+}
+
+// The form the help offers first on a system of this version.
+const wchar_t* FirstHelpForm(DWORD windowsMajorVersion) {
+    const wchar_t* first = nullptr;
+    unitora::OpenHelpInOrder(windowsMajorVersion, [&](const wchar_t* fileName) {
+        first = first != nullptr ? first : fileName;
+        return true;
+    });
+    return first;
 }
 
 TEST_F(MainWindowTest, AboutIsReachedFromItsButtonSystemCommandsAndF10) {
@@ -69,49 +80,15 @@ TEST_F(MainWindowTest, HelpOpensTheFileNextToTheProgramFromButtonSystemCommandAn
         [] {},
         [&] {
             EXPECT_EQ(3u, SeamRecorder::s_opened.size()) << "F1 in a unit field";
-            // The help file or the web page, whichever suits this system.
-            const CString first = SeamRecorder::s_opened.front();
-            EXPECT_TRUE(first == FileNextToProgram(L"unitora.hlp") || first == FileNextToProgram(L"unitora.html"));
+            // The form that suits the system the test runs on, each time.
+            const CString expected = FileNextToProgram(FirstHelpForm(RunningWindowsMajorVersion()));
             for (const CString& opened : SeamRecorder::s_opened) {
-                EXPECT_EQ(first, opened);
+                EXPECT_EQ(expected, opened);
             }
             EXPECT_EQ(0, SeamRecorder::s_aboutCount);
         },
     });
     ::SetCurrentDirectoryW(previous);
-}
-
-// Which help is asked for: on Windows 10 and later the web page first, on
-// older systems (or an unreadable version) the help file first; the other
-// one only when the shell cannot open the first (a result of 32 or below).
-std::vector<CString> g_unopenable;
-INT_PTR OpenUnlessUnopenable(const CString& target) {
-    SeamRecorder::s_opened.push_back(target);
-    return std::find(g_unopenable.begin(), g_unopenable.end(), target) != g_unopenable.end() ? 32 : 33;
-}
-
-TEST(Help, OpensTheFormTheSystemCanShowThenTheOther) {
-    const CString hlp = FileNextToProgram(L"unitora.hlp");
-    const CString html = FileNextToProgram(L"unitora.html");
-    struct Case {
-        DWORD windowsMajor;
-        std::vector<CString> unopenable;
-        std::vector<CString> asked;
-    };
-    const Case cases[] = {
-        {6, {}, {hlp}},           {6, {hlp}, {hlp, html}},   {6, {hlp, html}, {hlp, html}}, {0, {}, {hlp}},
-        {10, {}, {html}},         {10, {html}, {html, hlp}}, {10, {html, hlp}, {html, hlp}},
-    };
-    for (const Case& c : cases) {
-        SeamRecorder seams;
-        g_unopenable = c.unopenable;
-        const ShellOpener previous = SetShellOpener(OpenUnlessUnopenable);
-        CConverterApp app;
-        app.OpenHelp(c.windowsMajor);
-        SetShellOpener(previous);
-        EXPECT_EQ(c.asked, SeamRecorder::s_opened)
-            << "Windows " << c.windowsMajor << ", unopenable: " << c.unopenable.size();
-    }
 }
 
 }  // namespace

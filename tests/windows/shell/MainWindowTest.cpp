@@ -3,8 +3,10 @@
 #include "MainWindowFixture.h"
 
 #include <algorithm>
+#include <string>
 
 #include "Canvas.h"
+#include "ExceptionBarrier.h"
 #include "PageTable.h"
 
 namespace {
@@ -30,6 +32,62 @@ TEST_F(MainWindowTest, OpensWithEveryPageAsATabAndTheFirstPageShown) {
         EXPECT_NE(0, Main().SendMessage(WM_GETICON, ICON_BIG));
         EXPECT_NE(0, Main().SendMessage(WM_GETICON, ICON_SMALL));
     }});
+}
+
+// A label of the length page that no other page has: refusing its window
+// makes that page's window, and no other, fail to be created.
+std::wstring g_refusedLabel;
+
+LRESULT CALLBACK RefuseLabel(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+        if (!IS_INTRESOURCE(create->lpszName) && create->lpszName != nullptr && create->lpszName == g_refusedLabel) {
+            return 1;
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::wstring LabelOnlyOnPage(int page) {
+    for (const unitora::UnitField& field : unitora::PageAt(page)->fields) {
+        int pagesWithIt = 0;
+        for (int other = 0; other < unitora::kPageCount; ++other) {
+            const auto& fields = unitora::PageAt(other)->fields;
+            pagesWithIt += std::any_of(fields.begin(), fields.end(), [&](const unitora::UnitField& other) {
+                return std::wstring(other.label) == field.label;
+            });
+        }
+        if (pagesWithIt == 1) {
+            return field.label;
+        }
+    }
+    return {};
+}
+
+std::vector<std::string> g_reports;
+
+TEST_F(MainWindowTest, APageWhoseWindowCannotBeMadeGetsNoTabAndIsReportedOnce) {
+    g_refusedLabel = LabelOnlyOnPage(kLengthPage);
+    ASSERT_FALSE(g_refusedLabel.empty());
+    g_reports.clear();
+    const ExceptionReportFunction previous =
+        SetExceptionReport([](HWND, const char* what) { g_reports.emplace_back(what != nullptr ? what : ""); });
+    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, RefuseLabel, nullptr, ::GetCurrentThreadId());
+    Run({[&] {
+        std::vector<std::wstring> expected;
+        for (int page = 0; page < unitora::kPageCount; ++page) {
+            if (page != kLengthPage) {
+                expected.emplace_back(unitora::PageAt(page)->tabLabel);
+            }
+        }
+        EXPECT_EQ(expected, TabTexts());
+        EXPECT_EQ(nullptr, Main().Page(kLengthPage).m_hWnd);
+        SelectTab(kLengthPage);  // now the area page's tab
+        EXPECT_EQ(std::vector<int>{kLengthPage + 1}, VisiblePages());
+    }});
+    ::UnhookWindowsHookEx(hook);
+    SetExceptionReport(previous);
+    EXPECT_EQ(1u, g_reports.size());
 }
 
 TEST_F(MainWindowTest, SystemMenuHasHelpAboutFindSeparatorThenMoveMinimizeClose) {

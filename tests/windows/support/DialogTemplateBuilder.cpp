@@ -1,6 +1,6 @@
 #include "DialogTemplateBuilder.h"
 
-using unitora::framework::DialogControlClass;
+using framework::DialogControlClass;
 
 DialogTemplateBuilder::DialogTemplateBuilder(DWORD style, short x, short y, short width, short height,
                                              DWORD exStyle)

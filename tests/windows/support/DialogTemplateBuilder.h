@@ -17,5 +17,5 @@ public:
     LPCDLGTEMPLATEW Get() const noexcept { return m_writer.Get(); }
 
 private:
-    unitora::framework::DialogTemplateWriter m_writer;
+    framework::DialogTemplateWriter m_writer;
 };
