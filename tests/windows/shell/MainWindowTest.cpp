@@ -53,8 +53,8 @@ std::wstring LabelOnlyOnPage(int page) {
         int pagesWithIt = 0;
         for (int other = 0; other < unitora::kPageCount; ++other) {
             const auto& fields = unitora::PageAt(other)->fields;
-            pagesWithIt += std::any_of(fields.begin(), fields.end(), [&](const unitora::UnitField& other) {
-                return std::wstring(other.label) == field.label;
+            pagesWithIt += std::any_of(fields.begin(), fields.end(), [&](const unitora::UnitField& candidate) {
+                return std::wstring(candidate.label) == field.label;
             });
         }
         if (pagesWithIt == 1) {
