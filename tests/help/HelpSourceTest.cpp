@@ -40,6 +40,7 @@ TEST(HelpSource, FaultsAreReportedWithFileAndLine) {
         {top + "@font x\n", "help.txt:3: unknown line form"},
         {top + "text\n\xff\n", "help.txt:4: the line is not UTF-8"},
         {top + "text\n한글\n", "help.txt:4: character U+D55C (한) has no Shift-JIS form"},
+        {top + "「－」\n「−」\n", "help.txt:4: character U+2212 (−) and U+FF0D (－) at help.txt:3 both become"},
         {top + std::string(5000, 'x') + "\n", "help.txt:3: a paragraph of"},
         {top + "text\n= A B\ntext\n", "help.txt:4: the help viewer cannot tell topic ID \"A\" from \"a\""},
         {"@title " + std::string(51, 'T') + "\n= a A\ntext\n", "help.txt:1: the title is longer than"},
