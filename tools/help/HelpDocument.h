@@ -1,8 +1,9 @@
 // The help text as the help compiler sees it once the source is read:
 // topics with a title and an ID, each a list of blocks (paragraphs,
 // headings, list items) made of text runs, some of which jump to another
-// topic or name a key or a command. All text is UTF-8; each block remembers its source line so that a
-// writer can point at the line a problem comes from.
+// topic or name a key or a command. All text is UTF-8; each block remembers
+// its source line so that a writer can point at the line a problem comes
+// from.
 #pragma once
 
 #include <stdexcept>

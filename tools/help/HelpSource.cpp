@@ -119,7 +119,9 @@ private:
             if (open == std::string_view::npos) break;
             const bool key = text[open] == '{';
             const size_t close = text.find(key ? '}' : '`', open + 1);
-            if (close == std::string_view::npos) throw SourceError(place, key ? "{ without }" : "` without a closing `");
+            if (close == std::string_view::npos) {
+                throw SourceError(place, key ? "{ without }" : "` without a closing `");
+            }
             if (close == open + 1) throw SourceError(place, key ? "an empty {key}" : "an empty `command`");
             runs.push_back({std::string(text.substr(open + 1, close - open - 1)), {},
                             key ? TextRun::Kind::Key : TextRun::Kind::Command});
