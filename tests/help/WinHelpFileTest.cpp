@@ -31,15 +31,16 @@ struct FileCase {
     size_t minimumBlocks;
 };
 
-// "ソ", "表" and "予" end in the byte of a backslash in code page 932.
+// "ソ", "表" and "予" end in the byte of a backslash in code page 932; keys
+// and commands are plain text in this file.
 FileCase OneTopic() {
     return {"@title テスト ヘルプ\n"
             "= only ソフトの表示\n"
             "予定と表示 <&>\n"
             "== 見出し\n"
             "- 項目\n"
-            "前 [[only|ジャンプ]] 後\n",
-            {{"only", "ソフトの表示", {"ソフトの表示", "予定と表示 <&>", "見出し", "・項目", "前 ジャンプ 後"}, {"only"}}},
+            "前 [[only|ジャンプ]] {F1} `reg` 後\n",
+            {{"only", "ソフトの表示", {"ソフトの表示", "予定と表示 <&>", "見出し", "・項目", "前 ジャンプ F1 reg 後"}, {"only"}}},
             1};
 }
 

@@ -1,8 +1,9 @@
 // The help text as the help compiler sees it once the source is read:
 // topics with a title and an ID, each a list of blocks (paragraphs,
 // headings, list items) made of text runs, some of which jump to another
-// topic. All text is UTF-8; each block remembers its source line so that a
-// writer can point at the line a problem comes from.
+// topic or name a key or a command. All text is UTF-8; each block remembers
+// its source line so that a writer can point at the line a problem comes
+// from.
 #pragma once
 
 #include <stdexcept>
@@ -17,10 +18,14 @@ struct SourcePlace {
     int line = 0;
 };
 
-// A run of text; with a target it is a jump to the topic of that ID.
+// A run of text; with a target it is a jump to the topic of that ID. A key
+// to press or a command to type is marked as such where the output can show
+// it (the web page) and is plain text elsewhere.
 struct TextRun {
+    enum class Kind { Text, Key, Command };
     std::string text;
     std::string target;
+    Kind kind = Kind::Text;
 };
 
 struct Block {

@@ -95,7 +95,7 @@ private:
         std::vector<TextRun> runs;
         while (!text.empty()) {
             const size_t open = text.find("[[");
-            if (open != 0) runs.push_back({std::string(text.substr(0, open)), {}});
+            if (open != 0) AddMarkedRuns(runs, text.substr(0, open), place);
             if (open == std::string_view::npos) break;
             const size_t close = text.find("]]", open);
             if (close == std::string_view::npos) throw SourceError(place, "[[ without ]]");
@@ -109,6 +109,24 @@ private:
             text.remove_prefix(close + 2);
         }
         return runs;
+    }
+
+    // Text between jumps: plain text, {keys} and `commands`.
+    static void AddMarkedRuns(std::vector<TextRun>& runs, std::string_view text, const SourcePlace& place) {
+        while (!text.empty()) {
+            const size_t open = text.find_first_of("{`");
+            if (open != 0) runs.push_back({std::string(text.substr(0, open)), {}});
+            if (open == std::string_view::npos) break;
+            const bool key = text[open] == '{';
+            const size_t close = text.find(key ? '}' : '`', open + 1);
+            if (close == std::string_view::npos) {
+                throw SourceError(place, key ? "{ without }" : "` without a closing `");
+            }
+            if (close == open + 1) throw SourceError(place, key ? "an empty {key}" : "an empty `command`");
+            runs.push_back({std::string(text.substr(open + 1, close - open - 1)), {},
+                            key ? TextRun::Kind::Key : TextRun::Kind::Command});
+            text.remove_prefix(close + 1);
+        }
     }
 
     // Jumps may name topics further down, so they are checked once all are

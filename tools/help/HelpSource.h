@@ -9,10 +9,12 @@
 //
 // Inside a paragraph, heading or list item, [[id]] is a jump to the topic
 // with that ID, shown with that topic's title, and [[id|text]] a jump shown
-// with the given text. Topic IDs are made of 0-9, A-Z, a-z, "." and "_" (the
-// characters a help viewer's topic names may hold). The first topic is the
-// one the help opens with. Several sources are read as one text, in order,
-// so that generated topics can follow the written ones.
+// with the given text; {Ctrl+F} is a key (or keys) to press and `reg ...` a
+// command to type, each shown without its marks. Topic IDs are made of 0-9,
+// A-Z, a-z, "." and "_" (the characters a help viewer's topic names may
+// hold). The first topic is the one the help opens with. Several sources are
+// read as one text, in order, so that generated topics can follow the
+// written ones.
 #pragma once
 
 #include <string>

@@ -1,45 +1,51 @@
 #include "ShiftJis.h"
 
-#include <iconv.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <memory>
 
 #include "Utf8Text.h"
 
 namespace unitora::help {
 namespace {
 
-struct IconvCloser {
-    void operator()(iconv_t converter) const { iconv_close(converter); }
-};
-using Converter = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
-
-std::string Describe(std::string_view utf8) {
-    const std::wstring character = DecodeUtf8(utf8).substr(0, 1);
+std::string Describe(std::wstring_view character) {
     char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", character.empty() ? 0u : static_cast<unsigned>(character[0]));
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character[0]));
     return std::string(code) + " (" + EncodeUtf8(character) + ")";
 }
 
+std::string Describe(const SourcePlace& place) { return place.file + ":" + std::to_string(place.line); }
+
 }  // namespace
 
-std::string ToShiftJis(std::string_view utf8, const SourcePlace& place) {
+ShiftJisEncoder::ShiftJisEncoder() {
     const iconv_t opened = iconv_open("CP932", "UTF-8");
-    if (opened == reinterpret_cast<iconv_t>(-1)) throw SourceError(place, "no converter to code page 932");
-    const Converter converter(opened);
-    std::string result(utf8.size() * 2, '\0');
-    char* in = const_cast<char*>(utf8.data());
-    size_t inLeft = utf8.size();
-    char* out = result.data();
-    size_t outLeft = result.size();
-    if (iconv(converter.get(), &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1)) {
-        const std::string_view rest = utf8.substr(utf8.size() - inLeft);
-        throw SourceError(place, errno == EILSEQ ? "character " + Describe(rest) + " has no Shift-JIS form"
-                                                 : std::string("the text is not UTF-8"));
+    if (opened == reinterpret_cast<iconv_t>(-1)) throw SourceError({}, "no converter to code page 932");
+    m_converter.reset(opened);
+}
+
+std::string ShiftJisEncoder::Encode(std::string_view utf8, const SourcePlace& place) {
+    std::string result;
+    const std::wstring text = DecodeUtf8(utf8);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const std::wstring_view character(text.data() + i, 1);
+        std::string in = EncodeUtf8(character);
+        char* inNext = in.data();
+        size_t inLeft = in.size();
+        char form[8];
+        char* outNext = form;
+        size_t outLeft = sizeof form;
+        if (iconv(m_converter.get(), &inNext, &inLeft, &outNext, &outLeft) == static_cast<size_t>(-1)) {
+            throw SourceError(place, "character " + Describe(character) + " has no Shift-JIS form");
+        }
+        const std::string shiftJis(form, outNext);
+        const auto [first, added] = m_firstUses.emplace(shiftJis, FirstUse{std::wstring(character), place});
+        if (!added && first->second.character != character) {
+            throw SourceError(place, "character " + Describe(character) + " and " +
+                                         Describe(first->second.character) + " at " + Describe(first->second.place) +
+                                         " both become the same Shift-JIS character; name one in words");
+        }
+        result += shiftJis;
     }
-    result.resize(result.size() - outLeft);
     return result;
 }
 

@@ -113,7 +113,7 @@ std::string SystemFile(const std::string& title, std::uint32_t contents) {
 
 std::string FontFile() {
     constexpr size_t kFaceNameSize = 32;
-    const std::string face = ToShiftJis(kFontFace, {});
+    const std::string face = ShiftJisEncoder().Encode(kFontFace, {});
     std::string font;
     PutU16(font, 1);
     PutU16(font, static_cast<unsigned>(std::size(kFonts)));
@@ -205,13 +205,13 @@ const ParagraphStyle& StyleOf(Block::Kind kind) {
     return kParagraphStyle;
 }
 
-std::vector<ParagraphRun> RunsOf(const Block& block) {
+std::vector<ParagraphRun> RunsOf(const Block& block, ShiftJisEncoder& encoder) {
     std::vector<ParagraphRun> runs;
-    if (block.kind == Block::Kind::ListItem) runs.push_back({ToShiftJis(kListBullet, block.place), {}});
+    if (block.kind == Block::Kind::ListItem) runs.push_back({encoder.Encode(kListBullet, block.place), {}});
     for (const TextRun& run : block.runs) {
         std::optional<std::uint32_t> jump;
         if (!run.target.empty()) jump = ContextHash(run.target);
-        runs.push_back({ToShiftJis(run.text, block.place), jump});
+        runs.push_back({encoder.Encode(run.text, block.place), jump});
     }
     return runs;
 }
@@ -220,7 +220,8 @@ std::vector<ParagraphRun> RunsOf(const Block& block) {
 
 std::string WriteWinHelpFile(const HelpDocument& document) {
     CheckHashesDiffer(document);
-    const std::string title = ToShiftJis(document.title, document.titlePlace);
+    ShiftJisEncoder encoder;
+    const std::string title = encoder.Encode(document.title, document.titlePlace);
     if (title.size() >= kCaptionSize) {
         throw SourceError(document.titlePlace, "the title is longer than the viewer's caption (" +
                                                    std::to_string(kCaptionSize - 1) + " bytes in code page 932)");
@@ -229,14 +230,14 @@ std::string WriteWinHelpFile(const HelpDocument& document) {
     TopicStream stream;
     std::vector<IndexedTopic> indexed;
     for (const Topic& topic : document.topics) {
-        const std::string topicTitle = ToShiftJis(topic.title, topic.place);
+        const std::string topicTitle = encoder.Encode(topic.title, topic.place);
         stream.AddTopic(topicTitle, topic.place);
         // The viewer shows a topic's title only in its lists, so the text
         // opens with it.
         const ParagraphRecord heading = BuildParagraph(kTitleStyle, {{topicTitle, {}}});
         stream.AddText(heading.formatting, heading.strings, topic.place);
         for (const Block& block : topic.blocks) {
-            const ParagraphRecord paragraph = BuildParagraph(StyleOf(block.kind), RunsOf(block));
+            const ParagraphRecord paragraph = BuildParagraph(StyleOf(block.kind), RunsOf(block, encoder));
             stream.AddText(paragraph.formatting, paragraph.strings, block.place);
         }
         indexed.push_back({ContextHash(topic.id), 0, topicTitle});

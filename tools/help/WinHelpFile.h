@@ -13,9 +13,10 @@
 
 namespace unitora::help {
 
-// The file's bytes. Text without a code page 932 form, a paragraph too large
-// for a topic block, a title too long for the viewer's caption or two topic
-// IDs that the viewer could not tell apart throw SourceError.
+// The file's bytes. Text without a code page 932 form, two characters that
+// become one there, a paragraph too large for a topic block, a title too
+// long for the viewer's caption or two topic IDs that the viewer could not
+// tell apart throw SourceError.
 std::string WriteWinHelpFile(const HelpDocument& document);
 
 }  // namespace unitora::help
