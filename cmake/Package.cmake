@@ -15,15 +15,25 @@ install(FILES
   DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
+# Beside the archive, the installer, unitora-<version>-win64.msi, made by
+# cmake/Installer.cmake from the archive's staged files. Its upgrade code is
+# fixed for good: every version of the installer has it, so that a newer one
+# replaces an older one.
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/Installer.cmake)
+set(CPACK_UNITORA_INSTALLER_SOURCE ${CMAKE_SOURCE_DIR}/resources/unitora.wxs)
+set(CPACK_UNITORA_INSTALLER_ICON ${CMAKE_SOURCE_DIR}/resources/icons/program.ico)
+set(CPACK_UNITORA_UPGRADE_CODE ef4a2251-8413-4a7f-821c-ccdfbfb8f30d)
 set(UNITORA_PACKAGE_NAME unitora-${UNITORA_DISPLAY_VERSION}-win64)
 set(CPACK_PACKAGE_FILE_NAME ${UNITORA_PACKAGE_NAME})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
 
-# The archive is made and its contents checked with the tests, so that the
-# release command keeps working.
+# The archive and the installer are made and the archive's contents checked
+# with the tests, so that the release command keeps working; the installer's
+# test (tests/windows/installer) takes the installer from here.
 add_test(NAME unitora-package
   COMMAND ${CMAKE_COMMAND} -DCPACK=${CMAKE_CPACK_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
           -DARCHIVE=${UNITORA_PACKAGE_NAME}.zip
           -P ${CMAKE_SOURCE_DIR}/cmake/CheckPackage.cmake)
+set_tests_properties(unitora-package PROPERTIES FIXTURES_SETUP release-package)
