@@ -23,12 +23,6 @@ namespace fs = std::filesystem;
 constexpr wchar_t kViewerClass[] = L"MS_WINHELP";
 constexpr wchar_t kHelpTitle[] = L"Unitora ヘルプ";
 
-fs::path ProgramFolder() {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return fs::path(path).parent_path();
-}
-
 // The beginning of a control's text, asked of the control itself, which
 // may belong to another process. (Wine's rich edit control in another
 // process answers WM_GETTEXTLENGTH with 0, so the length is not asked.)
@@ -103,7 +97,7 @@ constexpr wchar_t kWebPageClass[] = L"UnitoraTestWebPage";
 TEST(HelpViewer, OpensTheHelpTheSystemCanShowFromAFolderWithSpacesAndJapaneseCharacters) {
     const ScratchFolder folder(L"Unitora ヘルプ試験 フォルダ ");
     for (const wchar_t* file : {L"unitora.exe", L"unitora.hlp", L"unitora.html"}) {
-        fs::copy_file(ProgramFolder() / file, folder.Path() / file, fs::copy_options::overwrite_existing);
+        fs::copy_file(BuildFolder() / file, folder.Path() / file, fs::copy_options::overwrite_existing);
     }
     struct Setting {
         const wchar_t* windowsVersion;

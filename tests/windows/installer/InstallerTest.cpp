@@ -7,6 +7,8 @@
 
 #include <windows.h>
 #include <msi.h>
+#include <msidefs.h>
+#include <msiquery.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 #include <wrl/client.h>
@@ -29,12 +31,6 @@ using Microsoft::WRL::ComPtr;
 constexpr wchar_t kVendorKey[] = L"Software\\VELK";
 constexpr wchar_t kSettingsKey[] = L"Software\\VELK\\unitora";
 constexpr wchar_t kMarker[] = L"installer test";
-
-fs::path BuildFolder() {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return fs::path(path).parent_path();
-}
 
 fs::path KnownFolder(REFKNOWNFOLDERID id) {
     PWSTR path = nullptr;
@@ -103,6 +99,18 @@ std::wstring VersionText(const fs::path& program, const std::wstring& name) {
     swprintf(path, 64, L"\\StringFileInfo\\%04x%04x\\", translation[0], translation[1]);
     wchar_t* text = nullptr;
     return ::VerQueryValueW(block.data(), (path + name).c_str(), reinterpret_cast<void**>(&text), &size) ? text : L"";
+}
+
+// Whether a package says it needs no elevation (its summary's source type),
+// so that Windows asks for no administrator to install it.
+bool NeedsNoElevation(const fs::path& package) {
+    MSIHANDLE summary = 0;
+    INT sourceType = 0;
+    UINT type = 0;
+    if (::MsiGetSummaryInformationW(0, package.c_str(), 0, &summary) != ERROR_SUCCESS) return false;
+    ::MsiSummaryInfoGetPropertyW(summary, PID_MSISOURCE, &type, &sourceType, nullptr, nullptr, nullptr);
+    ::MsiCloseHandle(summary);
+    return (sourceType & msidbSumInfoSourceTypeLUAPackage) != 0;
 }
 
 // A version as Windows Installer keeps a product's: its first three fields.
@@ -198,6 +206,7 @@ TEST_F(Installer, InstallsOverAnOlderVersionStartsAndUninstallsLeavingOnlyTheSet
     const bool userProgramsExisted = fs::exists(m_userPrograms);
     const SettingsMarker settings;
     const std::vector<std::wstring> vendorKeys = SubkeysOf(kVendorKey);
+    EXPECT_TRUE(NeedsNoElevation(m_package));
 
     ASSERT_EQ(0u, Msiexec(L"/i \"" + m_previousPackage.wstring() + L"\" /qn"));
     const std::vector<std::wstring> previous = InstalledProducts();

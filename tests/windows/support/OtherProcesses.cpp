@@ -13,6 +13,12 @@ std::wstring WindowString(HWND window, int(WINAPI* read)(HWND, LPWSTR, int)) {
 
 }  // namespace
 
+std::filesystem::path BuildFolder() {
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path();
+}
+
 DWORD ProcessOf(HWND window) {
     DWORD process = 0;
     ::GetWindowThreadProcessId(window, &process);

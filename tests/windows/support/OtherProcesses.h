@@ -5,10 +5,15 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+// The folder of the running test program, which the build puts beside the
+// program it starts (the build tree's top folder).
+std::filesystem::path BuildFolder();
 
 DWORD ProcessOf(HWND window);
 std::wstring ClassOf(HWND window);
