@@ -3,6 +3,7 @@
 # unitora.exe, its help (unitora.hlp, unitora.html), LICENSE and README.txt,
 # with no folder of its own, to be unpacked anywhere. The version in its name
 # is the project's version as the about box shows it: 1.7.1.1 is "1.71".
+# The installer for the same files is written beside it (see below).
 set(UNITORA_DISPLAY_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}${PROJECT_VERSION_PATCH}")
 configure_file(docs/release/README.txt.in README.txt @ONLY NEWLINE_STYLE WIN32)
 
