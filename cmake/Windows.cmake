@@ -50,6 +50,7 @@ unitora_add_help(${CMAKE_BINARY_DIR}/host/unitora-helpc ${CMAKE_BINARY_DIR}/host
 add_subdirectory(tests/windows/help)
 
 include(cmake/Package.cmake)
+add_subdirectory(tests/windows/installer)
 
 # The start-up benchmark's baseline (scripts/bench-startup.sh), a bare
 # dialog program started like unitora.exe and built beside it.

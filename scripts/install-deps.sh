@@ -17,6 +17,9 @@ packages=(
     # the Japanese locale's sources, from which the help viewer's test makes
     # a locale of its own (code page 932 under Wine)
     locales
+    # the installer: wixl builds the Windows Installer package from its WiX
+    # source, msibuild (msitools) sets the package's code page
+    wixl msitools
     # screenshots of the program under Xvfb (import; xwininfo finds the window)
     imagemagick x11-utils
 )

@@ -9,13 +9,11 @@
 #include <tlhelp32.h>
 
 #include <filesystem>
-#include <functional>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "OtherProcesses.h"
 #include "ResourceIds.h"
 
 namespace {
@@ -24,58 +22,6 @@ namespace fs = std::filesystem;
 
 constexpr wchar_t kViewerClass[] = L"MS_WINHELP";
 constexpr wchar_t kHelpTitle[] = L"Unitora ヘルプ";
-constexpr DWORD kPatience = 30000;  // ms; a cold Wine start of two programs
-
-fs::path ProgramFolder() {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return fs::path(path).parent_path();
-}
-
-DWORD ProcessOf(HWND window) {
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    return process;
-}
-
-// A window's class name or caption, as the function given reads it.
-std::wstring WindowString(HWND window, int(WINAPI* read)(HWND, LPWSTR, int)) {
-    wchar_t text[256] = {};
-    read(window, text, 256);
-    return text;
-}
-std::wstring ClassOf(HWND window) { return WindowString(window, ::GetClassNameW); }
-std::wstring CaptionOf(HWND window) { return WindowString(window, ::GetWindowTextW); }
-
-std::vector<HWND> TopLevelWindows() {
-    std::vector<HWND> windows;
-    ::EnumWindows(
-        [](HWND window, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-// The first shown top-level window that matches, waiting for it.
-HWND WaitForWindow(const std::function<bool(HWND)>& matches) {
-    for (const ULONGLONG end = ::GetTickCount64() + kPatience; ::GetTickCount64() < end; ::Sleep(50)) {
-        for (HWND window : TopLevelWindows()) {
-            if (::IsWindowVisible(window) && matches(window)) return window;
-        }
-    }
-    return nullptr;
-}
-
-// What is on the screen, for a failure message.
-std::wstring ShownWindows() {
-    std::wostringstream list;
-    for (HWND window : TopLevelWindows()) {
-        if (::IsWindowVisible(window)) list << L"[" << ClassOf(window) << L" \"" << CaptionOf(window) << L"\"] ";
-    }
-    return list.str();
-}
 
 // The beginning of a control's text, asked of the control itself, which
 // may belong to another process. (Wine's rich edit control in another
@@ -86,25 +32,6 @@ std::wstring ControlText(HWND control) {
         ::SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
-
-// A process the test brought about, ended with the test: its windows are
-// asked to close, and it is ended if it does not.
-struct EndProcess {
-    void operator()(HANDLE process) const {
-        if (::WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
-            const DWORD id = ::GetProcessId(process);
-            for (HWND window : TopLevelWindows()) {
-                if (ProcessOf(window) == id) ::PostMessageW(window, WM_CLOSE, 0, 0);
-            }
-            if (::WaitForSingleObject(process, 5000) == WAIT_TIMEOUT) {
-                ::TerminateProcess(process, 1);
-                ::WaitForSingleObject(process, 5000);
-            }
-        }
-        ::CloseHandle(process);
-    }
-};
-using OwnedProcess = std::unique_ptr<void, EndProcess>;
 
 // The processes a process started (the viewer the shell started for the
 // program), to be ended with the test.
@@ -170,7 +97,7 @@ constexpr wchar_t kWebPageClass[] = L"UnitoraTestWebPage";
 TEST(HelpViewer, OpensTheHelpTheSystemCanShowFromAFolderWithSpacesAndJapaneseCharacters) {
     const ScratchFolder folder(L"Unitora ヘルプ試験 フォルダ ");
     for (const wchar_t* file : {L"unitora.exe", L"unitora.hlp", L"unitora.html"}) {
-        fs::copy_file(ProgramFolder() / file, folder.Path() / file, fs::copy_options::overwrite_existing);
+        fs::copy_file(BuildFolder() / file, folder.Path() / file, fs::copy_options::overwrite_existing);
     }
     struct Setting {
         const wchar_t* windowsVersion;
