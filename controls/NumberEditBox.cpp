@@ -38,6 +38,7 @@ bool IsEditCommand(wchar_t key) {
 
 BEGIN_MESSAGE_MAP(CNumberEditBox, CEdit)
     ON_WM_CHAR()
+    ON_WM_KEYDOWN()
     ON_MESSAGE(WM_PASTE, OnPaste)
 END_MESSAGE_MAP()
 
@@ -56,6 +57,16 @@ void CNumberEditBox::OnChar(UINT ch, UINT repeatCount, UINT flags) {
         SendMessage(EM_SETSEL, 0, -1);
     } else if (key == L'\b' || key == L'\t' || (key >= L'0' && key <= L'9') || IsEditCommand(key)) {
         PassKey(key, repeatCount, flags);
+    }
+}
+
+// Shift+Insert pastes through WM_PASTE, as Ctrl+V and the context menu's
+// Paste do; not every edit control sends that message for this key itself.
+void CNumberEditBox::OnKeyDown(UINT key, UINT, UINT) {
+    if (key == VK_INSERT && ::GetKeyState(VK_SHIFT) < 0 && ::GetKeyState(VK_CONTROL) >= 0) {
+        SendMessage(WM_PASTE);
+    } else {
+        Default();
     }
 }
 

@@ -23,6 +23,7 @@ class CNumberEditBox : public CEdit {
 protected:
     void PreSubclassWindow() override;
     void OnChar(UINT ch, UINT repeatCount, UINT flags);
+    void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
     LRESULT OnPaste(WPARAM, LPARAM);
 
     // Hands the typed character to the edit control as `key`, which is the
