@@ -117,7 +117,8 @@ std::wstring FoldForSearch(std::wstring_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const wchar_t next = i + 1 < text.size() ? text[i + 1] : L'\0';
         bool tookNext = false;
-        AppendSplittingDegreeUnit(folded, Katakana(DegreeSign(LowerCase(NarrowWidth(WidenKana(text[i], next, tookNext))))));
+        const wchar_t c = Katakana(DegreeSign(LowerCase(NarrowWidth(WidenKana(text[i], next, tookNext)))));
+        AppendSplittingDegreeUnit(folded, c);
         if (tookNext) ++i;
     }
     return folded;

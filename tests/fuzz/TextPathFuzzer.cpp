@@ -42,7 +42,7 @@ void CheckReader(const std::wstring& text) {
         return;
     }
     double value = 0;
-    if (plain->find_first_not_of(L"0123456789-.e") != std::wstring::npos || !IsConvertibleText(*plain) ||
+    if (plain->find_first_not_of(L"0123456789+-.e") != std::wstring::npos || !IsConvertibleText(*plain) ||
         !ReadBackValue(*plain, value) || ReadWrittenNumber(*plain) != plain) {
         std::abort();
     }
