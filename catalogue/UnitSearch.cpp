@@ -1,7 +1,8 @@
 #include "UnitSearch.h"
 
-#include "NumberText.h"
+#include "NumberReader.h"
 #include "PageTable.h"
+#include "UnitReadings.h"
 
 namespace unitora {
 namespace {
@@ -45,6 +46,23 @@ wchar_t LowerCase(wchar_t c) {
     }
 }
 
+// The three degree signs people write (°, ゜ and ˚) as one.
+constexpr wchar_t kDegreeSign = 0x00B0;
+wchar_t DegreeSign(wchar_t c) { return c == 0x309C || c == 0x02DA ? kDegreeSign : c; }
+
+// ℃ and ℉ as the degree sign and the letter, so that "°C" finds ℃ and "℉"
+// finds ゜Ｆ.
+void AppendSplittingDegreeUnit(std::wstring& folded, wchar_t c) {
+    constexpr wchar_t kCelsius = 0x2103;
+    constexpr wchar_t kFahrenheit = 0x2109;
+    if (c == kCelsius || c == kFahrenheit) {
+        folded += kDegreeSign;
+        folded += c == kCelsius ? L'c' : L'f';
+    } else {
+        folded += c;
+    }
+}
+
 wchar_t Katakana(wchar_t c) {
     if (IsBetween(c, 0x3041, 0x3096) || c == 0x309D || c == 0x309E) return static_cast<wchar_t>(c + 0x60);
     return c;
@@ -76,11 +94,19 @@ std::wstring TrimSpaces(std::wstring_view text) {
     return std::wstring(text.substr(first, text.find_last_not_of(L' ') - first + 1));
 }
 
-// What a unit's box lets through from the keyboard, besides editing keys.
-bool IsNumberKey(wchar_t c) { return IsBetween(c, L'0', L'9') || c == L'-' || c == L'.'; }
+bool IsOneOf(wchar_t c, std::wstring_view set) { return set.find(c) != std::wstring_view::npos; }
 
-bool Contains(const wchar_t* label, const std::wstring& text) {
-    return FoldForSearch(label).find(text) != std::wstring::npos;
+// Characters that can stand in a number, folded; ー only in front.
+bool MayBeInNumber(wchar_t c, std::size_t pos) {
+    return IsBetween(c, L'0', L'9') || IsOneOf(c, L"+-.,e") || (pos == 0 && c == 0x30FC);
+}
+
+// A character after which the number before it would be part of something
+// else: a longer number ("1.2.3", "1-2") or a fraction ("1/cm").
+bool ContinuesNumber(wchar_t c) { return IsBetween(c, L'0', L'9') || IsOneOf(c, L"+-.,/"); }
+
+bool Contains(const wchar_t* name, const std::wstring& text) {
+    return name != nullptr && FoldForSearch(name).find(text) != std::wstring::npos;
 }
 
 }  // namespace
@@ -91,23 +117,24 @@ std::wstring FoldForSearch(std::wstring_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const wchar_t next = i + 1 < text.size() ? text[i + 1] : L'\0';
         bool tookNext = false;
-        folded += Katakana(LowerCase(NarrowWidth(WidenKana(text[i], next, tookNext))));
+        const wchar_t c = Katakana(DegreeSign(LowerCase(NarrowWidth(WidenKana(text[i], next, tookNext)))));
+        AppendSplittingDegreeUnit(folded, c);
         if (tookNext) ++i;
     }
     return folded;
 }
 
-// The number must be one a box accepts as typed and can read back, so that
-// putting it into the box converts it without a prompt.
+// The number is the longest leading part that the number reader reads,
+// before a space or glued to the name ("12psi"), in its plain text.
 UnitQuery ParseUnitQuery(std::wstring_view query) {
     const std::wstring folded = TrimSpaces(FoldForSearch(query));
-    std::size_t end = 0;
-    while (end < folded.size() && IsNumberKey(folded[end])) ++end;
-    const std::wstring number = folded.substr(0, end);
-    double value = 0;
-    if (end > 0 && (end == folded.size() || folded[end] == L' ') && IsConvertibleText(number) &&
-        ReadBackValue(number, value)) {
-        return {number, TrimSpaces(std::wstring_view(folded).substr(end))};
+    std::size_t longest = 0;
+    while (longest < folded.size() && MayBeInNumber(folded[longest], longest)) ++longest;
+    for (std::size_t end = longest; end > 0; --end) {
+        const std::optional<std::wstring> number = ReadWrittenNumber(std::wstring_view(folded).substr(0, end));
+        if (!number) continue;
+        if (end < folded.size() && ContinuesNumber(folded[end])) break;
+        return {*number, TrimSpaces(std::wstring_view(folded).substr(end))};
     }
     return {L"", folded};
 }
@@ -120,7 +147,9 @@ std::vector<UnitRef> FindUnits(const UnitQuery& query, std::span<const int> page
         if (record == nullptr) continue;
         const bool tabMatches = Contains(record->tabLabel, query.text);
         for (std::size_t field = 0; field < record->fields.size(); ++field) {
-            if (tabMatches || Contains(record->fields[field].label, query.text)) {
+            const UnitField& unit = record->fields[field];
+            if (tabMatches || Contains(unit.label, query.text) ||
+                Contains(UnitReading(*record, unit.id), query.text)) {
                 found.push_back({page, static_cast<int>(field)});
             }
         }

@@ -1,24 +1,31 @@
 #include "NumberEditBox.h"
 
+#include <optional>
+#include <string>
+
 #include <imm.h>
+
+#include "NumberReader.h"
 
 namespace {
 
-// The ASCII character a number key stands for: full-width ０-９, －, ． and
-// the minus sign as typed with the input method on, and ー, which the minus
-// key gives in kana input. Any other character is returned unchanged.
-wchar_t NumberKeyOf(UINT ch) {
-    if (ch >= 0xFF10 && ch <= 0xFF19) return static_cast<wchar_t>(L'0' + (ch - 0xFF10));
-    switch (ch) {
-    case 0xFF0D:  // －
-    case 0x2212:  // −
-    case 0x30FC:  // ー
-        return L'-';
-    case 0xFF0E:  // ．
-        return L'.';
-    default:
-        return static_cast<wchar_t>(ch);
+// The ASCII character a typed number key stands for (full-width digits,
+// signs and point as typed with the input method on, ー from the minus key in
+// kana input), as the number reader reads it in pasted text.
+wchar_t NumberKeyOf(UINT ch) { return unitora::AsciiNumberCharacter(static_cast<wchar_t>(ch)); }
+
+// The text on the clipboard; empty when it holds none.
+std::wstring ClipboardText(HWND owner) {
+    std::wstring text;
+    if (!::OpenClipboard(owner)) return text;
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(data))) {
+            text = chars;
+            ::GlobalUnlock(data);
+        }
     }
+    ::CloseClipboard();
+    return text;
 }
 
 // Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z as the edit control receives them.
@@ -31,6 +38,8 @@ bool IsEditCommand(wchar_t key) {
 
 BEGIN_MESSAGE_MAP(CNumberEditBox, CEdit)
     ON_WM_CHAR()
+    ON_WM_KEYDOWN()
+    ON_MESSAGE(WM_PASTE, OnPaste)
 END_MESSAGE_MAP()
 
 // Digits go straight in: no composition window, no conversion to confirm.
@@ -49,6 +58,26 @@ void CNumberEditBox::OnChar(UINT ch, UINT repeatCount, UINT flags) {
     } else if (key == L'\b' || key == L'\t' || (key >= L'0' && key <= L'9') || IsEditCommand(key)) {
         PassKey(key, repeatCount, flags);
     }
+}
+
+// Shift+Insert pastes through WM_PASTE, as Ctrl+V and the context menu's
+// Paste do; not every edit control sends that message for this key itself.
+void CNumberEditBox::OnKeyDown(UINT key, UINT, UINT) {
+    if (key == VK_INSERT && ::GetKeyState(VK_SHIFT) < 0 && ::GetKeyState(VK_CONTROL) >= 0) {
+        SendMessage(WM_PASTE);
+    } else {
+        Default();
+    }
+}
+
+// Ctrl+V, Shift+Insert and the context menu's Paste all come here. A number
+// goes in as its plain text, replacing the selection as a paste would and
+// undoable as one; any other text is pasted as it is.
+LRESULT CNumberEditBox::OnPaste(WPARAM, LPARAM) {
+    const std::optional<std::wstring> number = unitora::ReadWrittenNumber(ClipboardText(m_hWnd));
+    if (!number) return Default();
+    SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(number->c_str()));
+    return 0;
 }
 
 void CNumberEditBox::PassKey(wchar_t key, UINT repeatCount, UINT flags) {

@@ -1,8 +1,7 @@
 // Edit boxes that let only the characters of a number through from the
-// keyboard. Only typed characters (WM_CHAR) are filtered: pasted text, the
-// edit control's context menu and text set by the program reach the box
-// unchanged. Whether a text is a number is decided elsewhere; a box never
-// parses, beeps or reformats.
+// keyboard. Only typed characters (WM_CHAR) are filtered; text set by the
+// program reaches the box unchanged. Whether a text is a number is decided
+// elsewhere; a box never beeps, and reformats nothing but a pasted number.
 //
 // The characters a Japanese keyboard types for the keys of a number with the
 // input method on (full-width digits, minus and point, the prolonged sound
@@ -10,6 +9,11 @@
 // method is switched off in the box so that digits need no composition. The
 // edit control's own commands (Ctrl+A, C, X, V and Z, which arrive as
 // control characters) reach it as in any other text box.
+//
+// Pasted text that holds a number as people write it ("１２３", "1,234.5",
+// "−5", a spreadsheet cell ending in a line break) goes in as the plain text
+// the number reader gives (NumberReader.h); any other pasted text goes in as
+// it is, for the page to decide on.
 #pragma once
 
 #include "StandardControls.h"
@@ -19,6 +23,8 @@ class CNumberEditBox : public CEdit {
 protected:
     void PreSubclassWindow() override;
     void OnChar(UINT ch, UINT repeatCount, UINT flags);
+    void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
+    LRESULT OnPaste(WPARAM, LPARAM);
 
     // Hands the typed character to the edit control as `key`, which is the
     // character itself or its ASCII counterpart.

@@ -1,6 +1,6 @@
 // A quantity page as a real child window (the length page): keystrokes
 // running the conversion cycle, the clipboard keys and the full-width number
-// keys, rejected texts, the prompt path, quiet write-out, the notification
+// keys, pasted numbers, rejected texts, the prompt path, quiet write-out, the notification
 // lockout, and the page's shared dialog behaviour (Enter and Escape,
 // dragging, tooltips, hiding).
 #include "LengthAreaVolume.h"
@@ -91,6 +91,41 @@ TEST_F(LengthPageTest, ClipboardKeysAndFullWidthNumberKeysReachTheBox) {
         EXPECT_EQ(c.clipboard, ClipboardText());
         ExpectSameTexts(m_page.m_hWnd, m_model);
     }
+}
+
+// Numbers pasted as people write them go in as their plain text and convert;
+// a pasted text that is still no number gets the prompt as ever. Each paste
+// replaces the whole text, by WM_PASTE, Ctrl+V or Shift+Insert.
+TEST_F(LengthPageTest, PastedNumbersGoInAsTheirPlainText) {
+    enum class Route { Message, CtrlV, ShiftInsert };
+    struct Case {
+        const wchar_t* clipboard;
+        Route route;
+        std::wstring_view boxText;  // what the box holds after the paste
+    };
+    const Case cases[] = {
+        {L"１２３", Route::Message, L"123"},         {L"1,234.5\r\n", Route::ShiftInsert, L"1234.5"},
+        {L"−5", Route::CtrlV, L"-5"},                {L"\x3000" L"1.50 ", Route::ShiftInsert, L"1.5"},
+        {L"2.5e10", Route::Message, L"25e09"},       {L"1,5", Route::CtrlV, L"1,5"},
+    };
+    PromptRecorder prompt;
+    BYTE keys[256] = {};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(c.clipboard)));
+        PutOnClipboard(c.clipboard);
+        ::SendMessageW(Box(kKm), EM_SETSEL, 0, -1);
+        keys[VK_SHIFT] = c.route == Route::ShiftInsert ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        if (c.route == Route::Message) ::SendMessageW(Box(kKm), WM_PASTE, 0, 0);
+        if (c.route == Route::CtrlV) TypeKeys(Box(kKm), L"\x16");
+        if (c.route == Route::ShiftInsert) ::SendMessageW(Box(kKm), WM_KEYDOWN, VK_INSERT, 1);
+        m_model.boxes.Type(kKm, c.boxText);
+        ExpectSameTexts(m_page.m_hWnd, m_model);
+    }
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
+    EXPECT_EQ(std::vector<int>{kKm}, m_model.prompts);
+    EXPECT_EQ(1u, prompt.m_owners.size());
 }
 
 // Digits typed with the input method on go straight into a box.

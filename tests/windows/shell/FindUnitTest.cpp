@@ -55,6 +55,8 @@ TEST_F(MainWindowTest, CtrlFFindsAUnitAndEnterTakesItsTabAndBox) {
         {L"リョウ", VK_RETURN, 6, 1014, nullptr, false},
         {L"12 psi", VK_RETURN, 8, 1076, L"12", false},
         {L"-40 華氏", VK_RETURN, 9, 1005, L"-40", false},
+        {L"ー40°F", VK_RETURN, 9, 1005, L"-40", false},
+        {L"1.50psi", VK_RETURN, 8, 1076, L"1.5", false},
         {L"no such unit", VK_RETURN, 0, 0, nullptr, true},
         {L"psi", VK_ESCAPE, 0, 0, nullptr, false},
     };
