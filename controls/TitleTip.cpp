@@ -60,8 +60,11 @@ void CExtTitleTip::Show(CRect rect, CString text, int x, int y) {
     m_pListWnd->ClientToScreen(&topLeft);
     topLeft.x = topLeft.x < 0 ? 0 : topLeft.x;
     topLeft.y = topLeft.y < 0 ? 0 : topLeft.y;
-    SetWindowPos(&wndTop, topLeft.x, topLeft.y, textRect.Width() + 2, textRect.Height() + 2,
-                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    // Above every window, the topmost ones too: the list's dialog is one when
+    // the main window is kept on top, and an ordinary window would show
+    // beneath it.
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, topLeft.x, topLeft.y, textRect.Width() + 2, textRect.Height() + 2,
+                   SWP_SHOWWINDOW | SWP_NOACTIVATE);
     UpdateWindow();
     ::SetCapture(m_hWnd);
 }

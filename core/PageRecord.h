@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <vector>
 
 namespace unitora {
 
@@ -97,6 +98,19 @@ struct PageRecord {
             if (fields[i].id == id) return static_cast<int>(i);
         }
         return -1;
+    }
+
+    // The positions in fields in the order Tab moves through the boxes.
+    std::vector<std::size_t> FocusSequence() const {
+        std::vector<std::size_t> sequence;
+        if (focusOrder.empty()) {
+            for (std::size_t i = 0; i < fields.size(); ++i) sequence.push_back(i);
+        }
+        for (int id : focusOrder) {
+            const int index = FieldIndex(id);
+            if (index >= 0) sequence.push_back(static_cast<std::size_t>(index));
+        }
+        return sequence;
     }
 };
 

@@ -19,4 +19,7 @@ public:
 
     BOOL DeleteMenu(UINT position, UINT flags) noexcept;
     BOOL InsertMenu(UINT position, UINT flags, UINT_PTR idNewItem = 0, LPCWSTR newItem = nullptr) noexcept;
+    // Sets or clears an item's check mark; returns its previous state, or
+    // (UINT)-1 when there is no such item.
+    UINT CheckMenuItem(UINT item, UINT check) noexcept;
 };

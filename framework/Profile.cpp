@@ -1,4 +1,4 @@
-// The application's profile: string values in the registry.
+// The application's profile: string and number values in the registry.
 #include "WinApp.h"
 
 #include <string>
@@ -31,6 +31,16 @@ std::wstring SectionPath(LPCWSTR registryKey, LPCWSTR profileName, LPCWSTR secti
     return std::wstring(L"Software\\") + registryKey + L"\\" + profileName + L"\\" + section;
 }
 
+// Opens the section's key for reading, or for writing (created when missing).
+bool OpenSection(const CWinApp& app, LPCWSTR section, bool forWriting, RegistryKey& key) {
+    const std::wstring path = SectionPath(app.m_pszRegistryKey, app.m_pszProfileName, section);
+    if (forWriting) {
+        return ::RegCreateKeyExW(g_profileRoot, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+                                 nullptr, key.Receive(), nullptr) == ERROR_SUCCESS;
+    }
+    return ::RegOpenKeyExW(g_profileRoot, path.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) == ERROR_SUCCESS;
+}
+
 }  // namespace
 
 HKEY SetProfileRootKey(HKEY root) noexcept {
@@ -44,8 +54,7 @@ CString CWinApp::GetProfileString(LPCWSTR section, LPCWSTR entry, LPCWSTR defaul
         return CString(defaultValue);
     }
     RegistryKey key;
-    if (::RegOpenKeyExW(g_profileRoot, SectionPath(m_pszRegistryKey, m_pszProfileName, section).c_str(), 0,
-                        KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS) {
+    if (!OpenSection(*this, section, false, key)) {
         return CString(defaultValue);
     }
     // The raw value, so that a wrong type or a missing terminator is seen
@@ -70,11 +79,37 @@ BOOL CWinApp::WriteProfileString(LPCWSTR section, LPCWSTR entry, LPCWSTR value) 
         return FALSE;
     }
     RegistryKey key;
-    if (::RegCreateKeyExW(g_profileRoot, SectionPath(m_pszRegistryKey, m_pszProfileName, section).c_str(), 0,
-                          nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, key.Receive(),
-                          nullptr) != ERROR_SUCCESS) {
+    if (!OpenSection(*this, section, true, key)) {
         return FALSE;
     }
     const auto bytes = static_cast<DWORD>((std::wstring(value).size() + 1) * sizeof(wchar_t));
     return ::RegSetValueExW(key.Get(), entry, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), bytes) == ERROR_SUCCESS;
+}
+
+UINT CWinApp::GetProfileInt(LPCWSTR section, LPCWSTR entry, int defaultValue) {
+    RegistryKey key;
+    if (m_pszRegistryKey == nullptr || section == nullptr || entry == nullptr ||
+        !OpenSection(*this, section, false, key)) {
+        return static_cast<UINT>(defaultValue);
+    }
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    if (::RegQueryValueExW(key.Get(), entry, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+            ERROR_SUCCESS ||
+        type != REG_DWORD || size != sizeof(value)) {
+        return static_cast<UINT>(defaultValue);
+    }
+    return value;
+}
+
+BOOL CWinApp::WriteProfileInt(LPCWSTR section, LPCWSTR entry, int value) {
+    RegistryKey key;
+    if (m_pszRegistryKey == nullptr || section == nullptr || entry == nullptr ||
+        !OpenSection(*this, section, true, key)) {
+        return FALSE;
+    }
+    const auto data = static_cast<DWORD>(value);
+    return ::RegSetValueExW(key.Get(), entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof(data)) ==
+           ERROR_SUCCESS;
 }

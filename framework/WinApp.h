@@ -56,11 +56,16 @@ public:
 
     void SetRegistryKey(LPCWSTR key);
 
-    // A string value of the section, or the default when it is missing, not
+    // A string value (REG_SZ) of the section, or the default when it is missing, not
     // a string or not properly terminated.
     CString GetProfileString(LPCWSTR section, LPCWSTR entry, LPCWSTR defaultValue = nullptr);
     // Writes a string value, creating the keys.
     BOOL WriteProfileString(LPCWSTR section, LPCWSTR entry, LPCWSTR value);
+    // A number value (REG_DWORD) of the section, or the default when it is
+    // missing or of another type or size.
+    UINT GetProfileInt(LPCWSTR section, LPCWSTR entry, int defaultValue);
+    // Writes a number value (REG_DWORD), creating the keys.
+    BOOL WriteProfileInt(LPCWSTR section, LPCWSTR entry, int value);
 
     DECLARE_MESSAGE_MAP()
 

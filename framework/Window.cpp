@@ -11,8 +11,6 @@ using framework::MessageScope;
 using framework::ThreadState;
 using framework::WindowRecord;
 
-const CWnd wndTop;
-
 namespace {
 
 // Subclasses the first window created while CreateEx runs, so that the

@@ -179,9 +179,6 @@ private:
     HWND m_hSharedToolTip = nullptr;       // or the top-level window's, holding our tools
 };
 
-// Placement constant for SetWindowPos: the top of the Z order.
-extern const CWnd wndTop;
-
 LRESULT CALLBACK FrameworkWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers (once) a window class with these attributes and the system's

@@ -52,7 +52,7 @@ void CWnd::MoveWindow(LPCRECT rect, BOOL repaint) noexcept {
 }
 
 BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, UINT flags) noexcept {
-    // wndTop stands for no window: its null handle is HWND_TOP.
+    // No window to place after means the top of the Z order (HWND_TOP is null).
     const HWND after = insertAfter != nullptr ? insertAfter->m_hWnd : HWND_TOP;
     return ::SetWindowPos(m_hWnd, after, x, y, width, height, flags);
 }

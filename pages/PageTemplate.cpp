@@ -57,14 +57,8 @@ framework::DialogTemplateWriter WritePageTemplate(const PageRecord& record, cons
                     .style = kBoxStyle,
                     .place = Place(places.box)});
     };
-    if (record.focusOrder.empty()) {
-        for (size_t i = 0; i < record.fields.size(); ++i) addField(i);
-    } else {
-        for (int id : record.focusOrder) {
-            const int index = record.FieldIndex(id);
-            assert(index >= 0 && "focus order names a field the page does not have");
-            addField(static_cast<size_t>(index >= 0 ? index : 0));
-        }
+    for (size_t index : record.FocusSequence()) {
+        addField(index);
     }
     return writer;
 }

@@ -27,6 +27,9 @@ public:
 
     BOOL CreateFromTemplate() override;
 
+    // The text a unit field's box shows now; empty when the page has no such box.
+    std::wstring BoxText(int id) override;
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
@@ -37,7 +40,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    std::wstring BoxText(int id) override;
     bool ReadBack() override;
     void WriteOut() override;
 

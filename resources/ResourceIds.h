@@ -33,6 +33,11 @@
    16..31, which all mean about. */
 #define IDM_FIND_UNIT 0x0020
 
+/* The system menu's copy-the-page command, which Ctrl+Shift+C sends too, and
+   its always-on-top item. */
+#define IDM_COPY_PAGE 0x0030
+#define IDM_TOPMOST 0x0040
+
 /* Ctrl+Tab and Ctrl+PageDown, Ctrl+Shift+Tab and Ctrl+PageUp. */
 #define IDM_NEXT_TAB 0x8001
 #define IDM_PREVIOUS_TAB 0x8002

@@ -33,6 +33,7 @@ BOOL CConverterApp::InitInstance() {
     LoadAccelAndKey(IDR_MAIN_ACCELERATORS, kSettingsKey);
     BuildDefaultTabs();
     LoadTabSettings();
+    LoadTopMost();
 
     CMainDialog mainWindow(*this);
     m_pMainWnd = &mainWindow;
@@ -57,6 +58,15 @@ void CConverterApp::SetTabOrder(const unitora::TabSlots& order) {
 void CConverterApp::SaveTabOrder() {
     CProfileTabOrderStore store(*this);
     unitora::SaveTabOrder(store, m_tabOrder);
+}
+
+void CConverterApp::LoadTopMost() {
+    m_bTopMost = GetProfileInt(unitora::kTabOrderSection, unitora::kTopMostValueName, 0) == 1;
+}
+
+void CConverterApp::SetTopMost(bool topMost) {
+    m_bTopMost = topMost;
+    WriteProfileInt(unitora::kTabOrderSection, unitora::kTopMostValueName, topMost ? 1 : 0);
 }
 
 // The form of the help that suits the running system, or the other one

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "AboutBox.h"
+#include "Clipboard.h"
 #include "CustomizeDialog.h"
 #include "DataExchange.h"
 #include "ExceptionBarrier.h"
@@ -11,8 +12,10 @@
 #include "FrameworkIds.h"
 #include "Menu.h"
 #include "PageDialogs.h"
+#include "PageText.h"
 #include "PageTable.h"
 #include "ResourceIds.h"
+#include "TopMost.h"
 #include "WinApp.h"
 
 static_assert(IDM_ABOUTBOX == kSysCommandAbout, "F10 sends the system menu's about command");
@@ -29,9 +32,9 @@ BEGIN_MESSAGE_MAP(CMainDialog, CBaseDialog)
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
-CMainDialog::CMainDialog(unitora::TabSettings& tabSettings, CWnd* pParent)
+CMainDialog::CMainDialog(unitora::MainWindowSettings& settings, CWnd* pParent)
     : CBaseDialog(IDD_MAIN, pParent, {.systemMenu = true, .childPage = false}),
-      m_tabSettings(tabSettings),
+      m_settings(settings),
       m_btnExit({.icon = IDI_EXIT}),
       m_btnAbout({.icon = IDI_PROGRAM}),
       m_btnHelp({.icon = IDI_HELP_BOOK}),
@@ -53,10 +56,14 @@ BOOL CMainDialog::OnInitDialog() {
     // Enter click one of them (the exit button, the last). Enter means OK
     // here, which the main window ignores.
     SendMessage(DM_SETDEFID, IDOK);
-    // The finder's item goes after help and about, above the separator.
+    // The finder's, copy and on-top items go after help and about, above the
+    // separator.
     if (CMenu* menu = GetSystemMenu(FALSE)) {
         menu->InsertMenu(2, MF_BYPOSITION | MF_STRING, IDM_FIND_UNIT, L"単位の検索(&F)...\tCtrl+F");
+        menu->InsertMenu(3, MF_BYPOSITION | MF_STRING, IDM_COPY_PAGE, L"このページをコピー(&P)\tCtrl+Shift+C");
+        menu->InsertMenu(4, MF_BYPOSITION | MF_STRING, IDM_TOPMOST, L"常に手前に表示(&T)");
     }
+    ApplyTopMost();
     LoadWindowIcons(::GetDpiForWindow(m_hWnd));
     CreatePages();
     ArrangePages();
@@ -97,8 +104,8 @@ void CMainDialog::CreatePages() {
 
 void CMainDialog::RebuildTabs() {
     m_tab.DeleteAllItems();
-    const unitora::TabSlots& labels = m_tabSettings.GetDefaultTabs();
-    m_tabToPage = unitora::TabPages(m_tabSettings.GetTabOrder(), labels);
+    const unitora::TabSlots& labels = m_settings.GetDefaultTabs();
+    m_tabToPage = unitora::TabPages(m_settings.GetTabOrder(), labels);
     std::erase_if(m_tabToPage, [this](int page) { return Page(page).m_hWnd == nullptr; });
     for (size_t tab = 0; tab < m_tabToPage.size(); ++tab) {
         m_tab.InsertItem(static_cast<int>(tab), labels[static_cast<size_t>(m_tabToPage[tab])].c_str());
@@ -141,9 +148,19 @@ void CMainDialog::OnSysCommand(UINT id, LPARAM lParam) {
         OnAbout();
         return;
     }
-    if ((id & 0xFFF0) == IDM_FIND_UNIT) {
+    switch (id & 0xFFF0) {
+    case IDM_FIND_UNIT:
         OnFindUnit();
         return;
+    case IDM_COPY_PAGE:
+        OnCopyPage();
+        return;
+    case IDM_TOPMOST:
+        m_settings.SetTopMost(!m_settings.IsTopMost());
+        ApplyTopMost();
+        return;
+    default:
+        break;
     }
     CBaseDialog::OnSysCommand(id, lParam);
 }
@@ -160,6 +177,32 @@ void CMainDialog::OnFindUnit() {
     finder.EnterInto(Page(page));
 }
 
+// The visible page's units and boxes go to the clipboard as text; the focus
+// and the boxes stay as they are. With no page shown, or the clipboard held
+// by another program, there is nothing to do but beep.
+void CMainDialog::OnCopyPage() {
+    const int tab = m_tab.GetCurSel();
+    if (tab < 0 || tab >= static_cast<int>(m_tabToPage.size())) {
+        ::MessageBeep(MB_OK);
+        return;
+    }
+    CQuantityDialog& page = Page(m_tabToPage[static_cast<size_t>(tab)]);
+    const std::wstring text = unitora::PageAsText(page.Record(), [&page](int id) { return page.BoxText(id); });
+    if (!PutTextOnClipboard(m_hWnd, text)) {
+        ::MessageBeep(MB_OK);
+    }
+}
+
+// The window's place in the stacking order and the menu's check mark follow
+// the settings.
+void CMainDialog::ApplyTopMost() {
+    const bool topMost = m_settings.IsTopMost();
+    PlaceTopMost(m_hWnd, topMost);
+    if (CMenu* menu = GetSystemMenu(FALSE)) {
+        menu->CheckMenuItem(IDM_TOPMOST, MF_BYCOMMAND | (topMost ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
 void CMainDialog::OnAbout() { OpenAboutBox(); }
 
 // Posted, not sent: the application object handles help once the button's
@@ -171,9 +214,9 @@ void CMainDialog::OnHelpButton() { PostMessage(WM_COMMAND, ID_HELP, 0); }
 // start reads whatever the store holds then, falling back to the default
 // order if a write that stopped halfway left it invalid.
 void CMainDialog::OnCustomize() {
-    CCustomizeDialog dialog(m_tabSettings.GetTabOrder(), m_tabSettings.GetDefaultTabs());
+    CCustomizeDialog dialog(m_settings.GetTabOrder(), m_settings.GetDefaultTabs());
     if (dialog.DoModal() == IDOK) {
-        m_tabSettings.SetTabOrder(dialog.GetTabOrder());
+        m_settings.SetTabOrder(dialog.GetTabOrder());
         ArrangePages();
     }
 }

@@ -8,7 +8,9 @@
 // reordering tabs keep every page's values.
 //
 // Ctrl+F and the system menu's find item open the unit finder; the unit
-// taken there gets its tab shown and its box focused.
+// taken there gets its tab shown and its box focused. Ctrl+Shift+C and the
+// system menu's copy item put the visible page on the clipboard as text; the
+// system menu's on-top item keeps the window above other windows.
 #pragma once
 
 #include <memory>
@@ -19,15 +21,15 @@
 #include "QuantityDialog.h"
 #include "ResourceIcon.h"
 #include "StandardControls.h"
-#include "TabSettings.h"
+#include "MainWindowSettings.h"
 
 class CMainDialog : public CBaseDialog {
 public:
-    // The tab labels and the tab order come from the tab settings, which a
-    // confirmed customization changes.
-    explicit CMainDialog(unitora::TabSettings& tabSettings, CWnd* pParent = nullptr);
+    // The tab labels, the tab order and the on-top choice come from the
+    // settings, which a confirmed customization or the on-top item changes.
+    explicit CMainDialog(unitora::MainWindowSettings& settings, CWnd* pParent = nullptr);
 
-    // Rebuilds the tabs from the tab settings' order, lays every page
+    // Rebuilds the tabs from the settings' tab order, lays every page
     // over the page frame and shows the first tab's page.
     void ArrangePages();
 
@@ -48,6 +50,7 @@ protected:
     void OnPreviousTab();
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void OnFindUnit();
+    void OnCopyPage();
 
     DECLARE_MESSAGE_MAP()
 
@@ -62,8 +65,10 @@ private:
     void SelectTab(int tab);
     // Selects the tab this many places on, wrapping, as a click would.
     void StepTab(int step);
+    // Puts the window on top of other windows, or not, as the settings say.
+    void ApplyTopMost();
 
-    unitora::TabSettings& m_tabSettings;
+    unitora::MainWindowSettings& m_settings;
     // By page index. Each page object destroys its own window, if it still
     // exists, before the main window's goes.
     std::vector<std::unique_ptr<CQuantityDialog>> m_pages;

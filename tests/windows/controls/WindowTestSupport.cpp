@@ -3,30 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
-
-void PutOnClipboard(const wchar_t* text) {
-    const size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(::GlobalLock(memory), text, bytes);
-    ::GlobalUnlock(memory);
-    ::OpenClipboard(nullptr);
-    ::EmptyClipboard();
-    ::SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard owns it now
-    ::CloseClipboard();
-}
-
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (::OpenClipboard(nullptr)) {
-        if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(::GlobalLock(data));
-            ::GlobalUnlock(data);
-        }
-        ::CloseClipboard();
-    }
-    return text;
-}
 
 BEGIN_MESSAGE_MAP(CHostWindow, CWnd)
     ON_MESSAGE(WM_NCLBUTTONDOWN, OnNcLButtonDown)

@@ -8,11 +8,6 @@
 #include <initializer_list>
 #include <vector>
 
-// Replaces the clipboard's contents with text.
-void PutOnClipboard(const wchar_t* text);
-// The clipboard's text, empty when it holds none.
-std::wstring ClipboardText();
-
 // A visible top-level window that hosts pages and dialogs. It takes the
 // caption drag that a page passes on, records it and starts no move loop.
 class CHostWindow : public CWnd {

@@ -86,4 +86,20 @@ TEST_F(ProfileTest, MissingWronglyTypedAndUnterminatedValuesReadAsTheDefault) {
     EXPECT_STREQ(L"", m_app.GetProfileString(L"data", L"View01"));
 }
 
+TEST_F(ProfileTest, NumbersAreReadBackAndOnlyAFourByteNumberValueIsANumber) {
+    m_app.SetRegistryKey(L"VELK");
+    EXPECT_EQ(5u, m_app.GetProfileInt(L"data", L"Number", 5));  // no section yet
+    EXPECT_TRUE(m_app.WriteProfileInt(L"data", L"Number", 1));
+    EXPECT_EQ(1u, m_app.GetProfileInt(L"data", L"Number", 5));
+
+    const ULONGLONG wide = 1;
+    const BYTE narrow[2] = {1, 0};
+    PutRawValue(L"Text", REG_SZ, L"1", 2 * sizeof(wchar_t));
+    PutRawValue(L"Wide", REG_QWORD, &wide, sizeof(wide));
+    PutRawValue(L"Narrow", REG_DWORD, narrow, sizeof(narrow));
+    for (const wchar_t* entry : {L"Text", L"Wide", L"Narrow", L"Missing"}) {
+        EXPECT_EQ(5u, m_app.GetProfileInt(L"data", entry, 5)) << entry;
+    }
+}
+
 }  // namespace

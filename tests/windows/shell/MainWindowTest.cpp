@@ -90,22 +90,27 @@ TEST_F(MainWindowTest, APageWhoseWindowCannotBeMadeGetsNoTabAndIsReportedOnce) {
     EXPECT_EQ(1u, g_reports.size());
 }
 
-TEST_F(MainWindowTest, SystemMenuHasHelpAboutFindSeparatorThenMoveMinimizeClose) {
+TEST_F(MainWindowTest, SystemMenuHasHelpAboutFindCopyOnTopSeparatorThenMoveMinimizeClose) {
     Run({[&] {
         const HMENU menu = ::GetSystemMenu(Main().m_hWnd, FALSE);
         ASSERT_NE(nullptr, menu);
         // Wine adds entries of its own after the standard ones.
-        ASSERT_GE(::GetMenuItemCount(menu), 7);
-        EXPECT_EQ(L"ヘルプ\tF1", MenuText(menu, 0));
-        EXPECT_EQ(99u, ::GetMenuItemID(menu, 0));
-        EXPECT_EQ(L"バージョン情報...\tF10", MenuText(menu, 1));
-        EXPECT_EQ(16u, ::GetMenuItemID(menu, 1));
-        EXPECT_EQ(L"単位の検索(&F)...\tCtrl+F", MenuText(menu, 2));
-        EXPECT_EQ(32u, ::GetMenuItemID(menu, 2));
-        EXPECT_NE(0u, ::GetMenuState(menu, 3, MF_BYPOSITION) & MF_SEPARATOR);
-        EXPECT_EQ(static_cast<UINT>(SC_MOVE), ::GetMenuItemID(menu, 4));
-        EXPECT_EQ(static_cast<UINT>(SC_MINIMIZE), ::GetMenuItemID(menu, 5));
-        EXPECT_EQ(static_cast<UINT>(SC_CLOSE), ::GetMenuItemID(menu, 6));
+        ASSERT_GE(::GetMenuItemCount(menu), 9);
+        const std::pair<const wchar_t*, UINT> items[] = {
+            {L"ヘルプ\tF1", 99},
+            {L"バージョン情報...\tF10", 16},
+            {L"単位の検索(&F)...\tCtrl+F", 32},
+            {L"このページをコピー(&P)\tCtrl+Shift+C", 48},
+            {L"常に手前に表示(&T)", 64},
+        };
+        for (int position = 0; position < 5; ++position) {
+            EXPECT_EQ(items[position].first, MenuText(menu, position));
+            EXPECT_EQ(items[position].second, ::GetMenuItemID(menu, position));
+        }
+        EXPECT_NE(0u, ::GetMenuState(menu, 5, MF_BYPOSITION) & MF_SEPARATOR);
+        EXPECT_EQ(static_cast<UINT>(SC_MOVE), ::GetMenuItemID(menu, 6));
+        EXPECT_EQ(static_cast<UINT>(SC_MINIMIZE), ::GetMenuItemID(menu, 7));
+        EXPECT_EQ(static_cast<UINT>(SC_CLOSE), ::GetMenuItemID(menu, 8));
     }});
 }
 

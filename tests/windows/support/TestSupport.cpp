@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+#include <cwchar>
 #include <iterator>
 
 void PumpPendingMessages() {
@@ -49,5 +51,28 @@ std::wstring ToolTipTextOf(const CWnd& owner, HWND control) {
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = text;
     ::SendMessageW(owner.GetToolTipWindow(), TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+void PutOnClipboard(const wchar_t* text) {
+    const size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(::GlobalLock(memory), text, bytes);
+    ::GlobalUnlock(memory);
+    ::OpenClipboard(nullptr);
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard owns it now
+    ::CloseClipboard();
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (::OpenClipboard(nullptr)) {
+        if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(::GlobalLock(data));
+            ::GlobalUnlock(data);
+        }
+        ::CloseClipboard();
+    }
     return text;
 }

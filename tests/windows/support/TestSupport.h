@@ -1,6 +1,6 @@
 // Helpers shared by the Wine test programs: processing messages, reading a
-// window's text and an edit box's selection, typing, and asking a tooltip
-// what it would show.
+// window's text and an edit box's selection, the clipboard's text, typing,
+// and asking a tooltip what it would show.
 #pragma once
 
 #include "Window.h"
@@ -20,6 +20,11 @@ std::wstring TextOf(HWND window);
 
 // The selection of an edit box as {start, end}.
 std::pair<DWORD, DWORD> SelectionOf(HWND edit);
+
+// Replaces the clipboard's contents with text.
+void PutOnClipboard(const wchar_t* text);
+// The clipboard's text, empty when it holds none.
+std::wstring ClipboardText();
 
 // Sends each character as a keystroke would (WM_CHAR).
 void TypeKeys(HWND window, std::wstring_view keys);
