@@ -72,8 +72,8 @@ constexpr Reading kReadings[] = {
     {&kLargeNumberPage, 1014, L"せい"},               // 正
     {&kLargeNumberPage, 1015, L"さい"},               // 載
     {&kLargeNumberPage, 1016, L"ごく"},               // 極
-    {&kLargeNumberPage, 1018, L"ごうがしゃ"},         // 恒河沙
-    {&kLargeNumberPage, 1009, L"あそうぎ"},           // 阿僧祇
+    {&kLargeNumberPage, 1018, L"ごうがしゃ、こうがしゃ"},  // 恒河沙
+    {&kLargeNumberPage, 1009, L"あそうぎ、あそぎ"},   // 阿僧祇
     {&kLargeNumberPage, 1074, L"なゆた"},             // 那由他
     {&kLargeNumberPage, 1029, L"ふかしぎ"},           // 不可思議
     {&kLargeNumberPage, 1076, L"むりょうたいすう"},   // 無量大数
