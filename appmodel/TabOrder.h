@@ -25,7 +25,8 @@ namespace unitora {
 // One slot for every page.
 inline constexpr int kTabSlotCount = kPageCount;
 
-inline constexpr wchar_t kTabOrderSection[] = L"data";
+// The settings store's one section: the tab order and the other settings.
+inline constexpr wchar_t kSettingsSection[] = L"data";
 inline constexpr wchar_t kUnreadableSlotText[] = L"Err";
 
 using TabSlots = std::array<std::wstring, kTabSlotCount>;

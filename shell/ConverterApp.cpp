@@ -13,10 +13,10 @@ public:
     explicit CProfileTabOrderStore(CWinApp& app) : m_app(app) {}
 
     std::wstring Read(const std::wstring& name, const wchar_t* fallback) override {
-        return std::wstring(m_app.GetProfileString(unitora::kTabOrderSection, name.c_str(), fallback).View());
+        return std::wstring(m_app.GetProfileString(unitora::kSettingsSection, name.c_str(), fallback).View());
     }
     void Write(const std::wstring& name, const std::wstring& text) override {
-        m_app.WriteProfileString(unitora::kTabOrderSection, name.c_str(), text.c_str());
+        m_app.WriteProfileString(unitora::kSettingsSection, name.c_str(), text.c_str());
     }
 
 private:
@@ -61,12 +61,12 @@ void CConverterApp::SaveTabOrder() {
 }
 
 void CConverterApp::LoadTopMost() {
-    m_bTopMost = GetProfileInt(unitora::kTabOrderSection, unitora::kTopMostValueName, 0) == 1;
+    m_bTopMost = GetProfileInt(unitora::kSettingsSection, unitora::kTopMostValueName, 0) == 1;
 }
 
 void CConverterApp::SetTopMost(bool topMost) {
     m_bTopMost = topMost;
-    WriteProfileInt(unitora::kTabOrderSection, unitora::kTopMostValueName, topMost ? 1 : 0);
+    WriteProfileInt(unitora::kSettingsSection, unitora::kTopMostValueName, topMost ? 1 : 0);
 }
 
 // The form of the help that suits the running system, or the other one

@@ -1,8 +1,8 @@
 // The number boxes' data exchange: read-back and write-out by the number
-// text rules, and the prompt when a box cannot be read back.
+// text rules, and the prompt when a box cannot be read back (the real
+// message box is the length page test's).
 #include "DialogTemplateBuilder.h"
 #include "NumberExchange.h"
-#include "NumberPrompt.h"
 #include "PageTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -125,56 +125,6 @@ TEST_F(NumberExchangeTest, WriteOutLeavesABoxThatAlreadyShowsItsValueUntouched) 
     EXPECT_EQ(std::make_pair(DWORD{1}, DWORD{2}), SelectionOf(m_dialog.Box(kFirst)));
     EXPECT_EQ(1, texts.Count(m_dialog.Box(kSecond), WM_SETTEXT));
     EXPECT_EQ(L"8", TextOf(m_dialog.Box(kSecond)));
-}
-
-// The prompt as the user meets it: a real message box, owned by the dialog,
-// closed here with its OK button from a timer running in its message loop.
-struct PromptSighting {
-    HWND messageBox = nullptr;
-    HWND owner = nullptr;
-};
-PromptSighting g_sighting;
-
-BOOL CALLBACK FindPromptText(HWND child, LPARAM found) {
-    if (TextOf(child) == kNumberPromptText) {
-        *reinterpret_cast<bool*>(found) = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK FindPromptBox(HWND window, LPARAM) {
-    bool hasPromptText = false;
-    ::EnumChildWindows(window, FindPromptText, reinterpret_cast<LPARAM>(&hasPromptText));
-    if (hasPromptText) {
-        g_sighting = {window, ::GetWindow(window, GW_OWNER)};
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CALLBACK DismissPrompt(HWND, UINT, UINT_PTR timer, DWORD) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindPromptBox, 0);
-    if (g_sighting.messageBox != nullptr) {
-        ::KillTimer(nullptr, timer);
-        ::PostMessageW(g_sighting.messageBox, WM_COMMAND, IDOK, 0);
-    }
-}
-
-TEST_F(NumberExchangeTest, TheRealPromptIsAMessageBoxOwnedByTheDialogThatOkCloses) {
-    SetNumberPrompt(nullptr);
-    g_sighting = {};
-    SetTexts(L"1", L"1-2", L"3");
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, DismissPrompt);
-
-    EXPECT_FALSE(m_dialog.UpdateData(TRUE));
-
-    ::KillTimer(nullptr, timer);
-    EXPECT_NE(nullptr, g_sighting.messageBox);
-    EXPECT_EQ(m_dialog.m_hWnd, g_sighting.owner);
-    EXPECT_FALSE(::IsWindow(g_sighting.messageBox));
-    EXPECT_EQ(m_dialog.Box(kSecond), ::GetFocus());
-    EXPECT_EQ(std::make_pair(DWORD{0}, DWORD{3}), SelectionOf(m_dialog.Box(kSecond)));
 }
 
 }  // namespace

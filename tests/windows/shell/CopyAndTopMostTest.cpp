@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, TheOnTopItemTogglesTheWindowAboveOthersAndStoresTheChoice
             Main().SendMessage(WM_SYSCOMMAND, IDM_TOPMOST);
             EXPECT_EQ(on, IsOnTop(Main().m_hWnd));
             EXPECT_EQ(on, IsChecked(Main().m_hWnd));
-            EXPECT_EQ(on ? 1u : 0u, app.GetProfileInt(unitora::kTabOrderSection, unitora::kTopMostValueName, 7));
+            EXPECT_EQ(on ? 1u : 0u, app.GetProfileInt(unitora::kSettingsSection, unitora::kTopMostValueName, 7));
         }
         EXPECT_EQ(1, profile.ValueCount(app)) << "the tab order is not written";
     }});

@@ -32,7 +32,7 @@ PrivateProfileRoot::~PrivateProfileRoot() {
 
 std::wstring PrivateProfileRoot::SectionPath(const CWinApp& app) const {
     return std::wstring(L"Software\\") + CConverterApp::kSettingsKey + L"\\" + app.m_pszProfileName + L"\\" +
-           unitora::kTabOrderSection;
+           unitora::kSettingsSection;
 }
 
 std::optional<std::wstring> PrivateProfileRoot::Stored(const CWinApp& app, const std::wstring& name) const {
